@@ -1,0 +1,44 @@
+#pragma once
+// The seven work tables that the ITACA -> Sesionix transfer leaves in the exchange folder,
+// and Sesionix's solution table: names and field layouts, in file order.
+#include "common/dbf.h"
+
+#include <string>
+#include <vector>
+
+namespace ph {
+
+struct TablaTrabajo {
+    const char* nombre;  // "PROFT": the file is nombre + ".DBF"
+    std::vector<DefCampo> campos;
+};
+
+const TablaTrabajo& TablaPROFT();
+const TablaTrabajo& TablaCURSOST();
+const TablaTrabajo& TablaGRUPOST();
+const TablaTrabajo& TablaASIGNOMT();
+const TablaTrabajo& TablaAULAT();
+const TablaTrabajo& TablaASIGT();
+const TablaTrabajo& TablaDIASHORAST();
+// The seven, in the order the transfer builds them.
+std::vector<const TablaTrabajo*> TablasTrabajo();
+
+inline constexpr const char* kSOLUC = "SOLUC";
+
+// Path of a table's file in the exchange folder: an existing file whose name matches
+// nombre + extension without regard to letter case, else the name as given.
+std::string RutaTabla(const std::string& carpeta, const std::string& nombre,
+                      const char* extension = ".DBF");
+
+// Deletes the table's .DBF and then its .MDX where they exist (a failed deletion is
+// ignored).
+void BorrarTabla(const std::string& carpeta, const std::string& nombre);
+// Writes the table empty, with its fields and no index.
+void CrearVacia(const std::string& carpeta, const TablaTrabajo& tabla);
+// The creation procedure: BorrarTabla, then CrearVacia.
+void CrearTablaTrabajo(const std::string& carpeta, const TablaTrabajo& tabla);
+// Opens a table of the exchange folder (exclusive use, as the window's components do).
+void AbrirTabla(TablaDbf& tabla, const std::string& carpeta, const std::string& nombre,
+                bool exclusivo = true);
+
+}  // namespace ph

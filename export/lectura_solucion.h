@@ -1,0 +1,28 @@
+#pragma once
+// Solution reading: Sesionix's SOLUC rows back into ITACA's codes through the work tables.
+#include "common/dbf.h"
+#include "export/registros.h"
+
+#include <string>
+#include <vector>
+
+namespace ph {
+
+// The tables the export driver has opened; the passes only read them.
+struct TablasExportacion {
+    TablaDbf& SOLUC;
+    TablaDbf& GRUPOST;
+    TablaDbf& PROFT;
+    TablaDbf& AULAT;
+    TablaDbf& ASIGNOMT;
+    TablaDbf& DIASHORAST;
+};
+
+std::vector<EntradaHorarioGrupo> LeerHorariosGrupo(TablasExportacion& t, const std::string& plantilla);
+std::vector<EntradaHorarioOcupacion> LeerHorariosOcupaciones(TablasExportacion& t,
+                                                             const std::string& plantilla);
+
+// The day letter of DIA: 1 "L" ... 7 "D"; empty for any other value.
+std::string LetraDia(long long dia);
+
+}  // namespace ph

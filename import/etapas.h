@@ -1,0 +1,35 @@
+#pragma once
+// The ten stages of the ITACA -> Sesionix transfer, in the order the driver runs them.
+// Each rebuilds or changes its work tables in the exchange folder and raises ph::Error
+// (or lets a table or XML error pass) when it cannot go on; every table it opened is
+// closed again on the way out.
+#include "import/contexto.h"
+
+#include <string>
+#include <vector>
+
+namespace ph {
+
+void TransformarDocentes(ContextoImportacion& ctx);             // PROFT
+void TransformarGrupos(ContextoImportacion& ctx);               // CURSOST, GRUPOST
+void TransformarContenidos(ContextoImportacion& ctx);           // ASIGNOMT: subjects
+void TransformarOcupaciones(ContextoImportacion& ctx);          // ASIGNOMT: occupations
+void TransformarAulas(ContextoImportacion& ctx);                // AULAT
+void PrepararAsignaciones(ContextoImportacion& ctx);            // ASIGT
+void TransformarHorariosGrupo(ContextoImportacion& ctx);        // ASIGT (asks)
+void TransformarHorariosOcupaciones(ContextoImportacion& ctx);  // ASIGT
+void QuitarSinClases(ContextoImportacion& ctx);                 // GRUPOST, PROFT (asks)
+void CrearDiasHoras(ContextoImportacion& ctx);                  // DIASHORAST
+
+// The frame stage itself, shared with the Sesionix -> ITACA transfer.
+void CrearDiasHoras(const std::string& carpeta, const std::vector<std::string>& lineas,
+                    const std::string& resultado, const std::string& idioma);
+
+// The weekly session string for n periods (n >= 1): one digit per session, at most 14.
+std::string CadenaSesiones(long n);
+
+// The exact texts of the two questions.
+extern const char* const kPreguntaTodasPlantillas;
+extern const char* const kPreguntaQuitarSinClases;
+
+}  // namespace ph

@@ -1,0 +1,57 @@
+#pragma once
+// Shared test support: temporary folders, files, and a Dialogos with scripted answers.
+#include "common/dialogos.h"
+
+#include <string>
+#include <vector>
+
+namespace ph::prueba {
+
+// A new empty folder under the system's temporary folder, removed by the destructor.
+class CarpetaTemporal {
+public:
+    CarpetaTemporal();
+    ~CarpetaTemporal();
+    CarpetaTemporal(const CarpetaTemporal&) = delete;
+    CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
+    const std::string& ruta() const { return ruta_; }
+    std::string operator/(const std::string& nombre) const { return ruta_ + "/" + nombre; }
+
+private:
+    std::string ruta_;
+};
+
+void EscribirArchivo(const std::string& ruta, const std::string& contenido);
+std::string LeerArchivo(const std::string& ruta);
+
+// Runs a shell command; returns its exit status and fills salida with stdout+stderr.
+int Ejecutar(const std::string& orden, std::string* salida = nullptr);
+
+// Scripted answers; every call is recorded.
+class DialogosGuion : public Dialogos {
+public:
+    // The template dialog: when plantilla is set, answers as the dialog would with that
+    // text typed into the combo; otherwise the first template of the file (import) or an
+    // empty text (export).
+    bool fijarPlantilla = false;
+    std::string plantilla;
+    std::string idioma = "VALENCIÁ";
+    bool todasPlantillas = false;   // answer to the first question
+    bool quitarSinClases = true;    // answer to the second question
+    bool cambiarCurso = false;
+    std::string curso;              // the year chosen when cambiarCurso
+
+    std::vector<std::string> mensajes;
+    std::vector<std::string> preguntas;
+    int plantillasPedidas = 0;
+    int cursosPedidos = 0;
+
+    EleccionPlantilla ElegirPlantilla(const std::string& rutaCentro, bool exportacion,
+                                      const std::string& idiomaVentana) override;
+    bool PreguntarTodasPlantillas(const std::string& mensaje) override;
+    bool PreguntarQuitarSinClases(const std::string& mensaje) override;
+    std::string ConfirmarCurso(const std::string& cursoActual) override;
+    void Mensaje(const std::string& texto) override;
+};
+
+}  // namespace ph::prueba
