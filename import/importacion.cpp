@@ -1,0 +1,110 @@
+// The ITACA -> Sesionix driver.
+#include "import/importacion.h"
+
+#include "common/carpeta.h"
+#include "common/centro.h"
+#include "common/dbf.h"
+#include "common/error.h"
+#include "common/tablas_trabajo.h"
+#include "common/xml.h"
+#include "import/contexto.h"
+#include "import/etapas.h"
+
+#include <exception>
+
+namespace ph {
+
+namespace {
+
+// Shows the wait cursor for as long as it lives, also when an error leaves early.
+class CursorEspera {
+public:
+    explicit CursorEspera(Dialogos& d) : d_(d) { d_.Espera(true); }
+    ~CursorEspera() { d_.Espera(false); }
+    CursorEspera(const CursorEspera&) = delete;
+    CursorEspera& operator=(const CursorEspera&) = delete;
+
+private:
+    Dialogos& d_;
+};
+
+ResultadoTransferencia Terminar(Dialogos& dialogos, Desenlace desenlace, const std::string& mensaje) {
+    ResultadoTransferencia r;
+    r.desenlace = desenlace;
+    r.mensaje = mensaje;
+    dialogos.Mensaje(mensaje);
+    return r;
+}
+
+}  // namespace
+
+ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos) {
+    const std::string ruta = estado.filenameXML;
+    if (!ExisteArchivo(ruta)) return Terminar(dialogos, Desenlace::FaltaEntrada, "No existe archivo");
+
+    try {
+        // A file that is not an ITACA centre file is refused before any table is touched.
+        DocumentoXml doc;
+        if (!doc.Cargar(ruta))
+            return Terminar(dialogos, Desenlace::Rechazada,
+                            "El archivo «" + ruta + "» no es un archivo XML válido: " + doc.MotivoFallo());
+        NodoXml raiz = doc.Raiz();
+        if (!raiz.Valido() || raiz.Nombre() != centro::kCentro)
+            return Terminar(dialogos, Desenlace::Rechazada,
+                            "El archivo «" + ruta + "» no es un archivo de centro de ITACA: su elemento raíz no es «centro».");
+
+        if (!doc.Seleccionar(centro::kPlantillas).empty()) {
+            estado.resultado.clear();
+            EleccionPlantilla e = dialogos.ElegirPlantilla(ruta, false, estado.idioma);
+            estado.resultado = e.resultado;
+            estado.idioma = e.idioma;
+            estado.turno_plant = e.turno_plant;
+            estado.ListBoxPlanti = e.lineas;
+        }
+
+        ContextoImportacion ctx(doc, carpeta, dialogos);
+        ctx.resultado = estado.resultado;
+        ctx.turno_plant = estado.turno_plant;
+        ctx.idioma = estado.idioma;
+        ctx.ListBoxPlanti = estado.ListBoxPlanti;
+
+        {
+            CursorEspera espera(dialogos);
+            TransformarDocentes(ctx);
+            TransformarGrupos(ctx);
+            TransformarContenidos(ctx);
+            TransformarOcupaciones(ctx);
+            TransformarAulas(ctx);
+            PrepararAsignaciones(ctx);
+            TransformarHorariosGrupo(ctx);
+            TransformarHorariosOcupaciones(ctx);
+            QuitarSinClases(ctx);
+            CrearDiasHoras(ctx);
+        }
+
+        ResultadoTransferencia r = Terminar(dialogos, Desenlace::Completada, "Proceso finalizado");
+        r.filas = ContarFilas(carpeta);
+        return r;
+    } catch (const std::exception& e) {
+        return Terminar(dialogos, Desenlace::Error, e.what());
+    } catch (...) {
+        return Terminar(dialogos, Desenlace::Error, "Error desconocido al transformar «" + ruta + "».");
+    }
+}
+
+std::vector<std::pair<std::string, long>> ContarFilas(const std::string& carpeta) {
+    std::vector<std::pair<std::string, long>> filas;
+    for (const TablaTrabajo* t : TablasTrabajo()) {
+        long n = -1;
+        try {
+            TablaDbf tabla;
+            AbrirTabla(tabla, carpeta, t->nombre, false);
+            n = tabla.RecordCount();
+        } catch (const std::exception&) {
+        }
+        filas.emplace_back(t->nombre, n);
+    }
+    return filas;
+}
+
+}  // namespace ph
