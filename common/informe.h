@@ -1,0 +1,72 @@
+#pragma once
+// The transfer report: one notice per thing the data did not carry, or carried changed.
+// Collecting notices changes nothing in the tables or the schedule file.
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ph {
+
+enum class Categoria {
+    LineasOtraPlantilla,          // timetable lines of other templates skipped (one notice per template)
+    LineaSinAsignacion,           // group timetable line whose assignment is not in ASIGT
+    LineaDocenteDesconocido,      // group timetable line whose teacher is not in PROFT
+    LineaAulaDesconocida,         // group timetable line whose room is not in AULAT
+    OcupacionDesconocida,         // occupation timetable line whose occupation is unknown
+    OcupacionDocenteDesconocido,  // occupation timetable line whose teacher is unknown
+    AsignacionSinLineas,          // assignment removed: no timetable line confirms it
+    TutorNoEncontrado,            // group tutor that is not a teacher
+    GrupoSinCurso,                // group without a course link
+    CursoOmitido,                 // course left out (no parent, abbreviation not starting with a digit)
+    ContenidoSinCodigo,           // subject without a short code: no assignment rows
+    NivelBorrado,                 // subject met in courses of different level or course: blanked
+    CodigoRenumerado,             // short code renumbered because it was taken or too long
+    OcupacionNombreRepetido,      // occupation dropped: its name is already used
+    GrupoQuitado,                 // group removed as having no classes
+    DocenteQuitado,               // teacher removed as having no classes
+    DocumentoRepetido,            // two teachers with the same document number
+    SolucionGrupoDesconocido,     // solution row skipped: group unknown
+    SolucionAsignaturaDesconocida,  // solution row skipped: subject or occupation unknown
+    SolucionDocenteDesconocido,   // occupation row skipped (teacher unknown) or lesson without teacher
+    SolucionAulaDesconocida,      // lesson row kept without room
+    SolucionSesionDesconocida,    // solution row skipped: day and session not in the frame
+    SolucionSinDiaHora,           // solution row skipped: DIA or HORA is 0
+    SolucionDiaFueraDeSemana,     // solution row kept with an empty day letter
+};
+
+// The Spanish title of a category.
+const char* TituloCategoria(Categoria c);
+
+struct Aviso {
+    Categoria categoria;
+    std::string elemento;      // which element or row: its codes and names
+    std::string consecuencia;  // what the transfer did with it
+};
+
+class Informe {
+public:
+    void Anotar(Categoria c, std::string elemento, std::string consecuencia);
+    // Counts one occurrence under a key (a template code, say); each key gives one notice
+    // whose text carries the count, added by Cerrar.
+    void Contar(Categoria c, const std::string& clave, const std::string& consecuencia);
+    // Turns the counts into notices. Called once when the transfer ends.
+    void Cerrar();
+
+    const std::vector<Aviso>& Avisos() const { return avisos_; }
+    bool Vacio() const { return avisos_.empty() && cuentas_.empty(); }
+    // (title, count) for every category with notices, in the order of the enumeration.
+    std::vector<std::pair<std::string, long>> Resumen() const;
+    // The report as CSV: UTF-8 with a byte-order mark, ";" between fields, a header line;
+    // saved atomically. Raises ph::Error naming the file when it cannot be written.
+    void GuardarCsv(const std::string& ruta) const;
+
+private:
+    std::vector<Aviso> avisos_;
+    struct Cuenta {
+        long n = 0;
+        std::string consecuencia;
+    };
+    std::map<std::pair<Categoria, std::string>, Cuenta> cuentas_;
+};
+
+}  // namespace ph
