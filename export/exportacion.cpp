@@ -1,0 +1,135 @@
+// The Sesionix -> ITACA driver. From the presence test of the centre file and the
+// solution to the saved schedule file; the reminder and the open-file dialog before it
+// belong to the windows.
+#include "export/exportacion.h"
+
+#include "common/carpeta.h"
+#include "common/centro.h"
+#include "common/dbf.h"
+#include "common/tablas_trabajo.h"
+#include "common/texto.h"
+#include "common/xml.h"
+#include "export/guardar_resultado.h"
+#include "export/lectura_solucion.h"
+#include "import/etapas.h"
+
+#include <exception>
+#include <utility>
+#include <vector>
+
+namespace ph {
+
+const char* const kRecordatorioExportacion =
+    "Deberá Abrir el fichero XML de ITACA,\r\ndesde el cual realizó la Importación a Sesionix";
+
+namespace {
+
+// Shows the wait cursor for as long as it lives, also when an error leaves early.
+class CursorEspera {
+public:
+    explicit CursorEspera(Dialogos& d) : d_(d) { d_.Espera(true); }
+    ~CursorEspera() { d_.Espera(false); }
+    CursorEspera(const CursorEspera&) = delete;
+    CursorEspera& operator=(const CursorEspera&) = delete;
+
+private:
+    Dialogos& d_;
+};
+
+ResultadoTransferencia Terminar(Dialogos& dialogos, Desenlace desenlace, const std::string& mensaje) {
+    ResultadoTransferencia r;
+    r.desenlace = desenlace;
+    r.mensaje = mensaje;
+    dialogos.Mensaje(mensaje);
+    return r;
+}
+
+// The tables of the export, opened exclusively in this order and closed in the same
+// order; a table still open when an error leaves is closed by its destructor.
+struct TablasAbiertas {
+    TablaDbf SOLUC, GRUPOST, CURSOST, PROFT, AULAT, ASIGNOMT, DIASHORAST, ASIGT;
+
+    void Abrir(const std::string& carpeta) {
+        for (auto& [tabla, nombre] : Orden()) AbrirTabla(*tabla, carpeta, nombre);
+    }
+    void Cerrar() {
+        for (auto& [tabla, nombre] : Orden()) tabla->Cerrar();
+    }
+    TablasExportacion Lectura() { return {SOLUC, GRUPOST, PROFT, AULAT, ASIGNOMT, DIASHORAST}; }
+
+private:
+    std::vector<std::pair<TablaDbf*, const char*>> Orden() {
+        return {{&SOLUC, kSOLUC},          {&GRUPOST, TablaGRUPOST().nombre},
+                {&CURSOST, TablaCURSOST().nombre}, {&PROFT, TablaPROFT().nombre},
+                {&AULAT, TablaAULAT().nombre},     {&ASIGNOMT, TablaASIGNOMT().nombre},
+                {&DIASHORAST, TablaDIASHORAST().nombre}, {&ASIGT, TablaASIGT().nombre}};
+    }
+};
+
+}  // namespace
+
+ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos) {
+    const std::string ruta = estado.filenameXML;
+    try {
+        // The solution is looked for in the exchange folder that is then read.
+        if (!ExisteArchivo(ruta) || !ExisteArchivo(RutaTabla(carpeta, kSOLUC)))
+            return Terminar(dialogos, Desenlace::FaltaEntrada, "No existe archivo XML o Solución.");
+
+        // A file that is not an ITACA centre file is refused before anything is touched.
+        DocumentoXml doc;
+        if (!doc.Cargar(ruta))
+            return Terminar(dialogos, Desenlace::Rechazada,
+                            "El archivo «" + ruta + "» no es un archivo XML válido: " + doc.MotivoFallo());
+        NodoXml raiz = doc.Raiz();
+        if (!raiz.Valido() || raiz.Nombre() != centro::kCentro)
+            return Terminar(dialogos, Desenlace::Rechazada,
+                            "El archivo «" + ruta +
+                                "» no es un archivo de centro de ITACA: su elemento raíz no es «centro».");
+
+        // The template dialog in export mode: only its code and session lines are taken.
+        {
+            EleccionPlantilla e = dialogos.ElegirPlantilla(ruta, true, estado.idioma);
+            estado.resultado = e.resultado;
+            estado.ListBoxPlanti = e.lineas;
+        }
+        // From here on the frame is the one of the template chosen for the export.
+        CrearDiasHoras(carpeta, estado.ListBoxPlanti, estado.resultado, estado.idioma);
+
+        DatosCentro datos;
+        std::vector<EntradaHorarioGrupo> grupos;
+        std::vector<EntradaHorarioOcupacion> ocupaciones;
+        {
+            CursorEspera espera(dialogos);
+            {
+                TablasAbiertas tablas;
+                tablas.Abrir(carpeta);
+
+                datos.codigo = AllTrim(raiz.Atributo(centro::raiz::codigo));
+                datos.denominacion = AllTrim(raiz.Atributo(centro::raiz::denominacion));
+                const std::string cursoActual = AllTrim(raiz.Atributo(centro::raiz::curso));
+                datos.version = AllTrim(raiz.Atributo(centro::raiz::version));
+
+                datos.curso = dialogos.ConfirmarCurso(cursoActual);
+                datos.fecha_exportacion = FechaExportacion();
+
+                TablasExportacion lectura = tablas.Lectura();
+                grupos = LeerHorariosGrupo(lectura, estado.resultado);
+                ocupaciones = LeerHorariosOcupaciones(lectura, estado.resultado);
+                tablas.Cerrar();
+            }
+            GuardarResultado(doc, datos, grupos, ocupaciones, ruta);
+        }
+
+        ResultadoTransferencia r = Terminar(dialogos, Desenlace::Completada, "Proceso finalizado");
+        r.salida = RutaResultado(ruta);
+        r.entradasGrupo = long(grupos.size());
+        r.entradasOcupacion = long(ocupaciones.size());
+        return r;
+    } catch (const std::exception& e) {
+        return Terminar(dialogos, Desenlace::Error, e.what());
+    } catch (...) {
+        return Terminar(dialogos, Desenlace::Error, "Error desconocido al exportar «" + ruta + "».");
+    }
+}
+
+}  // namespace ph
