@@ -1,0 +1,100 @@
+// ASIGT from the occupation timetables: one row per teacher and occupation counting its
+// periods; then the session string of every row is rebuilt from its periods.
+#include "common/centro.h"
+#include "common/dbf.h"
+#include "common/tablas_trabajo.h"
+#include "common/texto.h"
+#include "import/etapas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace ph {
+
+namespace {
+
+constexpr int kMaxSesiones = 14;
+constexpr long kMaxPeriodosSesion = 9;
+
+// Whole periods of a row: HORAS rounded up, at least one. Absurd values are held to a
+// size the session string can still be built from.
+long PeriodosDe(double horas) {
+    if (!(horas >= 1)) return 1;
+    if (horas > 1e12) return 1000000000000L;
+    return long(std::ceil(horas));
+}
+
+std::string CampoDe(TablaDbf& tabla, const char* clave, const std::string& valor, const char* campo) {
+    return tabla.Locate(clave, valor) ? tabla.AsString(campo) : std::string();
+}
+
+}  // namespace
+
+std::string CadenaSesiones(long n) {
+    if (n < 1) n = 1;
+    if (n <= kMaxSesiones) return std::string(size_t(n), '1');
+    // Fourteen sessions of n div 14 periods, the remainder on the first; a session above
+    // nine periods keeps nine and passes the rest on to the next; the last keeps nine at most.
+    const long b = n / kMaxSesiones;
+    std::vector<long> sesiones(kMaxSesiones, b);
+    sesiones[0] = n - (kMaxSesiones - 1) * b;
+    for (int i = 0; i + 1 < kMaxSesiones; ++i) {
+        if (sesiones[size_t(i)] > kMaxPeriodosSesion) {
+            sesiones[size_t(i) + 1] += sesiones[size_t(i)] - kMaxPeriodosSesion;
+            sesiones[size_t(i)] = kMaxPeriodosSesion;
+        }
+    }
+    std::string s;
+    for (long p : sesiones) s.push_back(char('0' + std::min(p, kMaxPeriodosSesion)));
+    return s;
+}
+
+void TransformarHorariosOcupaciones(ContextoImportacion& ctx) {
+    namespace ho = centro::horario_ocupacion;
+    const std::vector<NodoXml> lineas = ctx.XMLDoc.Seleccionar(centro::kHorariosOcupacion);
+    if (lineas.empty()) return;
+
+    TablaDbf nombres, asigt, profesores;
+    AbrirTabla(nombres, ctx.carpeta, TablaASIGNOMT().nombre);
+    AbrirTabla(asigt, ctx.carpeta, TablaASIGT().nombre);
+    AbrirTabla(profesores, ctx.carpeta, TablaPROFT().nombre);
+
+    for (const NodoXml& l : lineas) {
+        if (ctx.SoloPlantilla && AllTrim(l.Atributo(ho::plantilla)) != ctx.resultado) continue;
+        const std::string ocupacion = AllTrim(l.Atributo(ho::ocupacion));
+        const std::string docente = AllTrim(l.Atributo(ho::docente));
+        const std::string cod = CampoDe(nombres, "ABREV_ITACA", ocupacion, "COD");
+        const std::string profesor = CampoDe(profesores, "DNI", docente, "ABREV");
+
+        // Any row of the teacher with this ITACA code counts, a subject row included.
+        if (asigt.Locate("CPROF;ASIG_ITACA", {profesor, ocupacion})) {
+            asigt.Edit();
+            asigt.SetFloat("HORAS", asigt.AsFloat("HORAS") + 1);
+            asigt.SetString("SESIONES", asigt.AsString("SESIONES") + "1");
+            asigt.Post();
+        } else {
+            asigt.Append();
+            asigt.SetString("CASIG", cod);
+            asigt.SetString("CPROF", profesor);
+            asigt.SetFloat("HORAS", 1);
+            asigt.SetString("SESIONES", "1");
+            asigt.SetString("CTAREA", cod);
+            asigt.SetString("ASIG_ITACA", ocupacion);
+            asigt.Post();
+        }
+    }
+
+    for (asigt.First(); !asigt.Eof(); asigt.Next()) {
+        asigt.Edit();
+        asigt.SetString("SESIONES", CadenaSesiones(PeriodosDe(asigt.AsFloat("HORAS"))));
+        asigt.Post();
+    }
+
+    nombres.Cerrar();
+    asigt.Cerrar();
+    profesores.Cerrar();
+}
+
+}  // namespace ph
