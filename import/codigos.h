@@ -1,0 +1,55 @@
+#pragma once
+// Short codes of the import stages: lists of the codes given so far, and the search for
+// the first free numbered code.
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace ph {
+
+// The text with its letter case folded, for lists that ignore case: A-Z and the
+// capitals of Latin-1 and Windows-1252 (À, Ñ, Š, Ÿ, ...) become small letters.
+std::string SinMayusculas(const std::string& texto);
+
+// Number of decimal digits of k (k >= 0).
+int Digitos(long long k);
+
+// The short codes given so far by one stage, compared exactly or without regard to
+// letter case.
+class ListaCodigos {
+public:
+    explicit ListaCodigos(bool ignorarMayusculas) : ignorar_(ignorarMayusculas) {}
+    bool Contiene(const std::string& codigo) const { return codigos_.count(Clave(codigo)) != 0; }
+    void Anadir(const std::string& codigo) { codigos_.insert(Clave(codigo)); }
+    // The form under which a code is compared (folded when case is ignored).
+    std::string Clave(const std::string& codigo) const {
+        return ignorar_ ? SinMayusculas(codigo) : codigo;
+    }
+
+private:
+    bool ignorar_;
+    std::unordered_set<std::string> codigos_;
+};
+
+// Finds the smallest k in [desde, hasta] for which candidato(k) is not taken.
+//
+// A series names one sequence of candidates: two searches with the same series must
+// pass the same candidato, desde and hasta. Since the lists only grow, a value found
+// taken stays taken, so a later search of the same series resumes at the k the
+// previous one found: the total work stays linear in the number of codes given.
+class BuscadorLibre {
+public:
+    using Ocupado = std::function<bool(const std::string&)>;
+    using Candidato = std::function<std::string(long long)>;
+
+    // True and the free candidate in libre when one exists; false when every k up to
+    // hasta gives a taken value.
+    bool Buscar(const std::string& serie, long long desde, long long hasta, const Ocupado& ocupado,
+                const Candidato& candidato, std::string& libre);
+
+private:
+    std::unordered_map<std::string, long long> siguiente_;
+};
+
+}  // namespace ph

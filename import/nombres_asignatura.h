@@ -1,0 +1,24 @@
+#pragma once
+// What the subjects and occupations stages share about ASIGNOMT rows.
+#include "common/centro.h"
+#include "common/texto.h"
+#include "import/contexto.h"
+
+#include <string>
+
+namespace ph {
+
+// The long code of a name: for more than 11 characters its first character followed by
+// the initials of its further words, else its first 10 characters; a to z in capitals.
+inline std::string CodigoLargo(const std::string& nombre) {
+    const std::string c = Longitud(nombre) > 11 ? Left(nombre, 1) + Iniciales(nombre) : Left(nombre, 10);
+    return MayusculasAscii(c);
+}
+
+// The name attribute of the run's language: the Valencian one only for "VALENCIÁ"
+// exactly, the Castilian one for any other text.
+inline const char* AtributoNombre(const ContextoImportacion& ctx, const char* val, const char* cas) {
+    return ctx.idioma == centro::kValencia ? val : cas;
+}
+
+}  // namespace ph

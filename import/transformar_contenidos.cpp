@@ -1,0 +1,73 @@
+// Subjects: ASIGNOMT from the centre file's contenido elements, one row per ITACA code.
+#include "common/centro.h"
+#include "common/dbf.h"
+#include "common/tablas_trabajo.h"
+#include "common/texto.h"
+#include "import/codigos.h"
+#include "import/etapas.h"
+#include "import/nombres_asignatura.h"
+
+#include <limits>
+
+namespace ph {
+
+namespace a = centro::contenido;
+
+void TransformarContenidos(ContextoImportacion& ctx) {
+    CrearTablaTrabajo(ctx.carpeta, TablaASIGNOMT());
+    const std::vector<NodoXml> contenidos = ctx.XMLDoc.Seleccionar(centro::kContenidos);
+
+    TablaDbf nombres;
+    AbrirTabla(nombres, ctx.carpeta, TablaASIGNOMT().nombre);
+    TablaDbf cursos;
+    AbrirTabla(cursos, ctx.carpeta, TablaCURSOST().nombre);
+
+    const char* atributoNombre = AtributoNombre(ctx, a::nombre_val, a::nombre_cas);
+    BuscadorLibre buscador;
+    auto ocupado = [&](const std::string& c) { return ctx.CodigosUsados.count(c) != 0; };
+
+    for (const NodoXml& n : contenidos) {
+        const std::string codigo = AllTrim(n.Atributo(a::codigo));
+        std::string nivel, curso;
+        if (cursos.Locate("CLAVE", AllTrim(n.Atributo(a::curso)))) {
+            nivel = cursos.AsString("NIVEL");
+            curso = cursos.AsString("CURSO");
+        }
+        const std::string nombre = AllTrim(n.Atributo(atributoNombre));
+        ctx.NombresUsados.insert(nombre);
+
+        if (!ctx.ContenidosVistos.count(codigo)) {
+            std::string corto = Longitud(codigo) > 10 ? Left(codigo, 8) + Right(codigo, 2) : codigo;
+            if (ctx.CodigosUsados.count(corto)) {
+                // Taken by another subject: its first 10 - digits(k) characters followed
+                // by the smallest number k that makes it free.
+                const std::string base = corto;
+                buscador.Buscar(base, 1, std::numeric_limits<long long>::max(), ocupado,
+                                [&](long long k) { return Left(base, 10 - Digitos(k)) + std::to_string(k); },
+                                corto);
+            }
+            ctx.CodigosUsados.insert(corto);
+            ctx.ContenidosVistos.insert(codigo);
+            nombres.Append();
+            nombres.SetString("COD", corto);
+            nombres.SetString("CODLARGO", CodigoLargo(nombre));
+            nombres.SetString("NOMBRE", nombre);
+            nombres.SetBoolean("ESTAREA", false);
+            nombres.SetString("DENIVEL", nivel);
+            nombres.SetString("DECURSO", curso);
+            nombres.SetString("ABREV_ITACA", codigo);
+            nombres.Post();
+        } else if (nombres.Locate("ABREV_ITACA", codigo)) {
+            // The same subject in another course: its level and course stay only while
+            // every occurrence agrees on them.
+            nombres.Edit();
+            if (nombres.AsString("DENIVEL") != nivel) nombres.SetString("DENIVEL", "");
+            if (nombres.AsString("DECURSO") != curso) nombres.SetString("DECURSO", "");
+            nombres.Post();
+        }
+    }
+    cursos.Cerrar();
+    nombres.Cerrar();
+}
+
+}  // namespace ph

@@ -1,0 +1,143 @@
+// Courses and groups: CURSOST and GRUPOST from the centre file's cursos, ensenanzas,
+// cursos_grupo and grupos sections.
+#include "common/centro.h"
+#include "common/dbf.h"
+#include "common/tablas_trabajo.h"
+#include "common/texto.h"
+#include "import/codigos.h"
+#include "import/etapas.h"
+
+#include <algorithm>
+#include <limits>
+#include <unordered_map>
+
+namespace ph {
+
+namespace {
+
+// Key -> value of the first element, in document order, whose key attribute holds it.
+std::unordered_map<std::string, std::string> PrimeroPorClave(const DocumentoXml& doc, const char* ruta,
+                                                             const char* clave, const char* valor) {
+    std::unordered_map<std::string, std::string> m;
+    for (const NodoXml& n : doc.Seleccionar(ruta))
+        m.try_emplace(AllTrim(n.Atributo(clave)), AllTrim(n.Atributo(valor)));
+    return m;
+}
+
+std::string Buscar(const std::unordered_map<std::string, std::string>& m, const std::string& clave) {
+    auto it = m.find(clave);
+    return it == m.end() ? std::string() : it->second;
+}
+
+// A code of more than 10 characters becomes its first 8 followed by its last 2.
+std::string Acortar(const std::string& c) {
+    return Longitud(c) <= 10 ? c : Left(c, 8) + Right(c, 2);
+}
+
+// Group short codes: unique without regard to letter case, at most 10 characters.
+class AbreviaturasGrupo {
+public:
+    std::string Dar(const std::string& codigo) {
+        std::string abrev = Acortar(codigo);
+        if (usados_.Contiene(abrev)) abrev = Numerada(codigo);
+        usados_.Anadir(abrev);
+        return abrev;
+    }
+
+private:
+    // The code (its first 9 characters when it has 10 or more) followed by the smallest
+    // number k >= 1 whose shortened form is free. From k = 10^max(3, 11 - length of that
+    // base) on, the shortened forms only repeat earlier ones; when all of them are taken
+    // (over a hundred groups sharing one code of 8 or more characters), the base is cut
+    // to 10 - digits(k) characters instead, so that the search always ends.
+    std::string Numerada(const std::string& codigo) {
+        const std::string base = Longitud(codigo) >= 10 ? Left(codigo, 9) : codigo;
+        auto ocupado = [&](const std::string& c) { return usados_.Contiene(c); };
+        long long hasta = 1;
+        for (long i = 0; i < std::max(3L, 11 - Longitud(base)); ++i) hasta *= 10;
+        const std::string serie = usados_.Clave(codigo);
+        std::string libre;
+        if (buscador_.Buscar(serie, 1, hasta - 1, ocupado,
+                             [&](long long k) { return Acortar(base + std::to_string(k)); }, libre))
+            return libre;
+        buscador_.Buscar("\n" + serie, 1, std::numeric_limits<long long>::max(), ocupado,
+                         [&](long long k) { return Left(base, 10 - Digitos(k)) + std::to_string(k); },
+                         libre);
+        return libre;
+    }
+
+    ListaCodigos usados_{true};
+    BuscadorLibre buscador_;
+};
+
+}  // namespace
+
+void TransformarGrupos(ContextoImportacion& ctx) {
+    const std::string& carpeta = ctx.carpeta;
+    BorrarTabla(carpeta, TablaGRUPOST().nombre);
+    BorrarTabla(carpeta, TablaCURSOST().nombre);
+    CrearVacia(carpeta, TablaCURSOST());
+    CrearVacia(carpeta, TablaGRUPOST());
+
+    const DocumentoXml& doc = ctx.XMLDoc;
+    // Teaching code -> abbreviation of its first ensenanza element.
+    const auto niveles = PrimeroPorClave(doc, centro::kEnsenanzas, centro::ensenanza::ensenanza,
+                                         centro::ensenanza::abreviatura);
+
+    TablaDbf cursos;
+    AbrirTabla(cursos, carpeta, TablaCURSOST().nombre);
+    for (const NodoXml& c : doc.Seleccionar(centro::kCursos)) {
+        const std::string abreviatura = AllTrim(c.Atributo(centro::curso::abreviatura));
+        if (AllTrim(c.Atributo(centro::curso::padre)).empty()) {
+            // A top-level course must start with its year as a digit.
+            if (abreviatura.empty() || abreviatura[0] < '0' || abreviatura[0] > '9') continue;
+        }
+        cursos.Append();
+        cursos.SetString("ABREV", Left(abreviatura, 3));
+        cursos.SetString("TURNO", ctx.turno_plant);
+        cursos.SetString("CURSO", Left(abreviatura, 1));
+        cursos.SetString("CLAVE", AllTrim(c.Atributo(centro::curso::codigo)));
+        cursos.SetString("ESTUD", abreviatura);
+        cursos.SetString("NIVEL", Buscar(niveles, AllTrim(c.Atributo(centro::curso::ensenanza))));
+        cursos.Post();
+    }
+
+    // Group code -> course of its first curso_grupo element.
+    const auto cursoDeGrupo = PrimeroPorClave(doc, centro::kCursosGrupo, centro::curso_grupo::grupo,
+                                              centro::curso_grupo::curso);
+    TablaDbf proft;
+    AbrirTabla(proft, carpeta, TablaPROFT().nombre);
+    const std::vector<NodoXml> grupos = doc.Seleccionar(centro::kGrupos);
+    TablaDbf tgrupos;
+    AbrirTabla(tgrupos, carpeta, TablaGRUPOST().nombre);
+
+    namespace g = centro::grupo;
+    AbreviaturasGrupo abreviaturas;
+    for (const NodoXml& n : grupos) {
+        const std::string codigo = AllTrim(n.Atributo(g::codigo));
+        const std::string ensenanza = AllTrim(n.Atributo(g::ensenanza));
+        std::string tutor = AllTrim(n.Atributo(g::tutor_ppal));
+        if (tutor.empty()) tutor = AllTrim(n.Atributo(g::tutor_sec));
+        // Searched even for an empty value: it finds a teacher without DNI.
+        const std::string abrevTutor = proft.Locate("DNI", tutor) ? proft.AsString("ABREV") : "";
+
+        tgrupos.Append();
+        tgrupos.SetString("ABREV", abreviaturas.Dar(codigo));
+        tgrupos.SetString("TURNO", AllTrim(n.Atributo(g::turno)));
+        tgrupos.SetString("NIVEL", Buscar(niveles, ensenanza));
+        tgrupos.SetString("CURSO", Left(codigo, 1));
+        tgrupos.SetString("GRUPO", Right(codigo, 1));
+        tgrupos.SetString("DESCRIP", AllTrim(n.Atributo(g::nombre)));
+        tgrupos.SetString("MARCO", "0");
+        tgrupos.SetString("CLAVE", codigo);
+        tgrupos.SetString("CLAVECURSO", Buscar(cursoDeGrupo, codigo));
+        tgrupos.SetString("ENSENANZA", ensenanza);
+        tgrupos.SetString("TUTOR", abrevTutor);
+        tgrupos.Post();
+    }
+    tgrupos.Cerrar();
+    cursos.Cerrar();
+    proft.Cerrar();
+}
+
+}  // namespace ph
