@@ -1,0 +1,37 @@
+// pasahorario-cli: both transfers without a window, every question answered by an option.
+#include "cli/comun.h"
+#include "cli/opciones.h"
+#include "cli/orden_itaca_a_sesionix.h"
+#include "cli/orden_sesionix_a_itaca.h"
+
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    using namespace ph::cli;
+    try {
+        const Opciones opciones = LeerOpciones(std::vector<std::string>(argv + 1, argv + argc));
+        switch (opciones.orden) {
+            case Orden::Ayuda:
+                std::cout << TextoAyuda();
+                return kSalidaCompletada;
+            case Orden::Version:
+                std::cout << kVersion << std::endl;
+                return kSalidaCompletada;
+            case Orden::ItacaASesionix:
+                return OrdenItacaASesionix(std::cout, std::cerr).Ejecutar(opciones);
+            case Orden::SesionixAItaca:
+                return OrdenSesionixAItaca(std::cout, std::cerr).Ejecutar(opciones);
+        }
+    } catch (const ErrorUso& e) {
+        std::cerr << "pasahorario-cli: " << e.what() << "\n"
+                  << "Escriba «pasahorario-cli --help» para ver el uso." << std::endl;
+        return kSalidaUso;
+    } catch (const std::exception& e) {
+        std::cerr << "pasahorario-cli: " << e.what() << std::endl;
+        return kSalidaError;
+    }
+    return kSalidaError;
+}
