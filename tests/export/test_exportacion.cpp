@@ -1,0 +1,405 @@
+// The export driver: presence tests, refusal, a completed export, runs that stop in an
+// error, and a save that fails.
+#include "export/exportacion.h"
+
+#include "apoyo/apoyo.h"
+#include "common/carpeta.h"
+#include "common/dbf.h"
+#include "common/tablas_trabajo.h"
+#include "common/xml.h"
+#include "export/tablas_prueba.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <regex>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
+
+using namespace ph;
+using namespace ph::prueba;
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kCentro =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<!-- exportado por ITACA -->\n"
+    "<centro codigo=\" 46000001 \" denominacion=\"IES Algemesí &amp; Cía\" curso=\"2019 \" version=\" 3.1\""
+    " fecha_exportacion=\"01/09/2019 10:00:00\">\n"
+    " <plantillas_horario>\n"
+    "  <plantilla_horario codigo=\"PL1\" descripcion_val=\"Matí\" descripcion_cas=\"Mañana\" turno=\"M\"/>\n"
+    "  <plantilla_horario codigo=\"PL2\" descripcion_val=\"Vesprada\" descripcion_cas=\"Tarde\" turno=\"T\"/>\n"
+    " </plantillas_horario>\n"
+    " <sesiones_horario>\n"
+    "  <sesion_horario plantilla=\"PL1\" dia_semana=\"L\" sesion_orden=\"4\" hora_desde=\"10:20\" hora_hasta=\"11:15\"/>\n"
+    "  <sesion_horario plantilla=\"PL1\" dia_semana=\"L\" sesion_orden=\"1\" hora_desde=\"08:00\" hora_hasta=\"08:55\"/>\n"
+    "  <sesion_horario plantilla=\"PL1\" dia_semana=\"L\" sesion_orden=\"2\" hora_desde=\"08:55\" hora_hasta=\"09:50\"/>\n"
+    "  <sesion_horario plantilla=\"PL1\" dia_semana=\"M\" sesion_orden=\"3\" hora_desde=\"09:50\" hora_hasta=\"10:20\"/>\n"
+    "  <sesion_horario plantilla=\"PL2\" dia_semana=\"L\" sesion_orden=\"1\" hora_desde=\"15:00\" hora_hasta=\"15:55\"/>\n"
+    " </sesiones_horario>\n"
+    " <docentes>\n"
+    "  <docente documento=\"11111111A\" nombre=\"Luis\" apellido1=\"Pérez\" apellido2=\"Gil\"/>\n"
+    " </docentes>\n"
+    " <horarios_grupo>\n"
+    "  <horario_grupo plantilla=\"PL1\" dia_semana=\"L\" sesion_orden=\"1\" grupo=\"VIEJO\"/>\n"
+    " </horarios_grupo>\n"
+    "</centro>\n";
+
+const FilaSoluc kLeccion{"MAT", "*479", 1, 1, "0", "1ESOA", "PGL", "A1"};
+const FilaSoluc kLeccionFQ{"FQ", "*479", 5, 3, "0", "2BACA", "XYZ", "AULÀ2"};
+const FilaSoluc kOcupacion{"*GUA", "*GUA", 2, 2, "0", "", "MRS", ""};
+const FilaSoluc kSinSesion{"MAT", "*479", 1, 1, "1", "1ESOA", "PGL", "A1"};
+
+const std::vector<std::string> kTablas = {"SOLUC", "GRUPOST", "CURSOST",    "PROFT",
+                                          "AULAT", "ASIGNOMT", "DIASHORAST", "ASIGT"};
+
+// Scripted answers that also record the wait cursor, the dialogs and the messages in order.
+class DialogosRegistro : public DialogosGuion {
+public:
+    std::vector<std::string> sucesos;
+    std::function<void()> alConfirmarCurso;
+
+    EleccionPlantilla ElegirPlantilla(const std::string& ruta, bool exportacion,
+                                      const std::string& idiomaVentana) override {
+        sucesos.push_back(std::string("plantilla") + (exportacion ? " exportación " : " importación ") +
+                          idiomaVentana);
+        return DialogosGuion::ElegirPlantilla(ruta, exportacion, idiomaVentana);
+    }
+    std::string ConfirmarCurso(const std::string& cursoActual) override {
+        sucesos.push_back("curso " + cursoActual);
+        if (alConfirmarCurso) alConfirmarCurso();
+        return DialogosGuion::ConfirmarCurso(cursoActual);
+    }
+    void Mensaje(const std::string& texto) override {
+        sucesos.push_back("mensaje");
+        DialogosGuion::Mensaje(texto);
+    }
+    void Espera(bool activa) override { sucesos.push_back(activa ? "espera" : "fin espera"); }
+};
+
+// Runs xmllint --xpath on a file and gives what it prints, without the final line break.
+std::string XPath(const std::string& ruta, const std::string& expresion) {
+    std::string salida;
+    Ejecutar("xmllint --xpath '" + expresion + "' '" + ruta + "'", &salida);
+    if (!salida.empty() && salida.back() == '\n') salida.pop_back();
+    return salida;
+}
+
+class Exportacion : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EscribirTablasTrabajo(stemp.ruta());
+        // The frame the last import left: another template, one session.
+        EscribirMarco(stemp.ruta(), {{"1", "1", "09:00", "10:00"}}, "VIEJA");
+        EscribirArchivo(centro(), kCentro);
+        estado.filenameXML = centro();
+        dialogos.fijarPlantilla = true;
+        dialogos.plantilla = "PL1";
+    }
+
+    std::string centro() const { return itaca / "centro.xml"; }
+    std::string salida() const { return itaca / "ResultadoSesionixcentro.xml"; }
+    std::string marco() const { return stemp / "DIASHORAST.DBF"; }
+
+    ResultadoTransferencia Exportar() { return ExportarAItaca(estado, stemp.ruta(), dialogos); }
+
+    // Every table of the export can be opened exclusively: none was left open.
+    void EsperarTablasLibres() {
+        for (const std::string& nombre : kTablas) {
+            TablaDbf t;
+            EXPECT_NO_THROW(AbrirTabla(t, stemp.ruta(), nombre, true)) << nombre;
+        }
+    }
+
+    // Rows of DIASHORAST as "DIA HORA TEXTODIA SESION_ORDEN MARCOXML".
+    std::vector<std::string> FilasMarco() {
+        std::vector<std::string> filas;
+        TablaDbf t;
+        AbrirTabla(t, stemp.ruta(), "DIASHORAST", false);
+        for (t.First(); !t.Eof(); t.Next())
+            filas.push_back(t.AsString("DIA") + " " + t.AsString("HORA") + " " + t.AsString("TEXTODIA") + " " +
+                            t.AsString("SESION_ORDEN") + " " + t.AsString("MARCOXML"));
+        return filas;
+    }
+
+    CarpetaTemporal stemp, itaca;
+    EstadoVentana estado;
+    DialogosRegistro dialogos;
+};
+
+// ---------------------------------------------------------------------------------------
+// A completed export.
+
+TEST_F(Exportacion, EscribeElArchivoDeHorariosJuntoAlDeCentro) {
+    EscribirSoluc(stemp / "SOLUC.DBF", {kLeccion, kOcupacion, kSinSesion, kLeccionFQ});
+    dialogos.cambiarCurso = true;
+    dialogos.curso = "2024";
+    estado.idioma = "CASTELLANO";
+
+    ResultadoTransferencia r = Exportar();
+
+    ASSERT_EQ(r.desenlace, Desenlace::Completada) << r.mensaje;
+    EXPECT_EQ(r.mensaje, "Proceso finalizado");
+    EXPECT_EQ(r.salida, salida());
+    EXPECT_EQ(r.entradasGrupo, 2);
+    EXPECT_EQ(r.entradasOcupacion, 1);
+    EXPECT_EQ(dialogos.sucesos, (std::vector<std::string>{"plantilla exportación CASTELLANO", "espera",
+                                                           "curso 2019", "fin espera", "mensaje"}));
+    EXPECT_EQ(dialogos.mensajes, std::vector<std::string>{"Proceso finalizado"});
+    EXPECT_EQ(estado.resultado, "PL1");
+    EXPECT_EQ(estado.ListBoxPlanti.size(), 3u);
+    EXPECT_EQ(estado.idioma, "CASTELLANO");
+    EXPECT_EQ(LeerArchivo(centro()), kCentro) << "the centre file is never written";
+
+    const std::string out = salida();
+    ASSERT_TRUE(ExisteArchivo(out));
+    EXPECT_EQ(XPath(out, "string(/centro/@codigo)"), "46000001");
+    EXPECT_EQ(XPath(out, "string(/centro/@denominacion)"), "IES Algemesí & Cía");
+    EXPECT_EQ(XPath(out, "string(/centro/@curso)"), "2024");
+    EXPECT_EQ(XPath(out, "string(/centro/@version)"), "3.1");
+    EXPECT_TRUE(std::regex_match(XPath(out, "string(/centro/@fecha_exportacion)"),
+                                 std::regex(R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d)")));
+    EXPECT_EQ(XPath(out, "count(/centro/*)"), "2");
+    EXPECT_EQ(XPath(out, "name(/centro/*[1])"), "horarios_grupo");
+    EXPECT_EQ(XPath(out, "name(/centro/*[2])"), "horarios_ocupaciones");
+    EXPECT_NE(LeerArchivo(out).find("<!-- exportado por ITACA -->"), std::string::npos);
+
+    DocumentoXml doc;
+    ASSERT_TRUE(doc.Cargar(out)) << doc.MotivoFallo();
+    auto grupos = doc.Seleccionar("/centro/horarios_grupo/horario_grupo");
+    ASSERT_EQ(grupos.size(), 2u);
+    const std::vector<std::vector<std::string>> esperados = {
+        {"PL1", "L", "1", "08:00", "08:55", "G100", "ESO", "C10", "MAT-ITACA", "11111111A", "AULA-1", ""},
+        {"PL1", "V", "4", "10:20", "11:15", "G200", "BAC", "C20", "FQ-ITACA", "", "AULA-2", ""}};
+    const char* atributos[] = {"plantilla", "dia_semana", "sesion_orden", "hora_desde", "hora_hasta", "grupo",
+                               "ensenanza", "curso", "contenido", "docente", "aula", "idioma"};
+    for (size_t i = 0; i < grupos.size(); ++i)
+        for (size_t a = 0; a < 12; ++a) {
+            EXPECT_TRUE(grupos[i].TieneAtributo(atributos[a])) << i << " " << atributos[a];
+            EXPECT_EQ(grupos[i].Atributo(atributos[a]), esperados[i][a]) << i << " " << atributos[a];
+        }
+    auto ocupaciones = doc.Seleccionar("/centro/horarios_ocupaciones/horario_ocupacion");
+    ASSERT_EQ(ocupaciones.size(), 1u);
+    EXPECT_EQ(ocupaciones[0].Atributo("dia_semana"), "M");
+    EXPECT_EQ(ocupaciones[0].Atributo("sesion_orden"), "2");
+    EXPECT_EQ(ocupaciones[0].Atributo("docente"), "22222222B");
+    EXPECT_EQ(ocupaciones[0].Atributo("ensenanza"), "PROF3");
+    EXPECT_EQ(ocupaciones[0].Atributo("ocupacion"), "OC-GUARDIA");
+
+    // The frame was rebuilt for the export's template, with the window's language.
+    std::vector<std::string> filas = FilasMarco();
+    ASSERT_EQ(filas.size(), 21u);
+    EXPECT_EQ(filas[0], "1 1 Lunes 1 PL1");
+    EXPECT_EQ(filas[20], "7 3 Domingo 4 PL1");
+    EsperarTablasLibres();
+}
+
+TEST_F(Exportacion, SinPlantillaElMarcoQuedaVacioYElArchivoSinEntradas) {
+    EscribirSoluc(stemp / "SOLUC.DBF", {kLeccion, kOcupacion});
+    dialogos.fijarPlantilla = false;  // the export dialog starts empty
+
+    ResultadoTransferencia r = Exportar();
+
+    ASSERT_EQ(r.desenlace, Desenlace::Completada) << r.mensaje;
+    EXPECT_EQ(r.entradasGrupo, 0);
+    EXPECT_EQ(r.entradasOcupacion, 0);
+    EXPECT_TRUE(FilasMarco().empty());
+    EXPECT_EQ(XPath(salida(), "string(/centro/@curso)"), "2019");
+    EXPECT_EQ(XPath(salida(), "count(/centro/horarios_grupo/*) + count(/centro/horarios_ocupaciones/*)"), "0");
+}
+
+TEST_F(Exportacion, LaSolucionSeEncuentraSinMirarMayusculas) {
+    EscribirSoluc(stemp / "soluc.dbf", {kLeccion});
+    ResultadoTransferencia r = Exportar();
+    ASSERT_EQ(r.desenlace, Desenlace::Completada) << r.mensaje;
+    EXPECT_EQ(r.entradasGrupo, 1);
+}
+
+// ---------------------------------------------------------------------------------------
+// Missing input: the message, and nothing touched.
+
+struct CasoFalta {
+    const char* nombre;
+    std::function<void(const std::string& stemp, const std::string& itaca, EstadoVentana&)> preparar;
+};
+
+class FaltaEntrada : public Exportacion, public ::testing::WithParamInterface<CasoFalta> {};
+
+TEST_P(FaltaEntrada, AvisaYNoTocaNada) {
+    EscribirSoluc(stemp / "SOLUC.DBF", {kLeccion});
+    GetParam().preparar(stemp.ruta(), itaca.ruta(), estado);
+    const std::string antes = LeerArchivo(marco());
+
+    ResultadoTransferencia r = Exportar();
+
+    EXPECT_EQ(r.desenlace, Desenlace::FaltaEntrada);
+    EXPECT_EQ(r.mensaje, "No existe archivo XML o Solución.");
+    EXPECT_EQ(dialogos.sucesos, std::vector<std::string>{"mensaje"});
+    EXPECT_EQ(dialogos.mensajes, std::vector<std::string>{"No existe archivo XML o Solución."});
+    EXPECT_EQ(LeerArchivo(marco()), antes);
+    EXPECT_FALSE(fs::exists(salida()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, FaltaEntrada,
+    ::testing::Values(
+        CasoFalta{"SinSolucion", [](auto& s, auto&, auto&) { fs::remove(Unir(s, "SOLUC.DBF")); }},
+        CasoFalta{"SolucionFueraDeLaCarpetaDeIntercambio",
+                  [](auto& s, auto& i, auto&) { fs::rename(Unir(s, "SOLUC.DBF"), Unir(i, "SOLUC.DBF")); }},
+        CasoFalta{"SinArchivoElegido", [](auto&, auto&, auto& e) { e.filenameXML = ""; }},
+        CasoFalta{"CentroInexistente", [](auto&, auto& i, auto& e) { e.filenameXML = Unir(i, "otro.xml"); }},
+        CasoFalta{"CentroEsUnaCarpeta",
+                  [](auto&, auto& i, auto& e) {
+                      fs::create_directory(Unir(i, "carpeta.xml"));
+                      e.filenameXML = Unir(i, "carpeta.xml");
+                  }}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// ---------------------------------------------------------------------------------------
+// A file that is not a centre file is refused before anything is touched.
+
+struct CasoRechazo {
+    const char* nombre;
+    const char* contenido;
+};
+
+class Rechazo : public Exportacion, public ::testing::WithParamInterface<CasoRechazo> {};
+
+TEST_P(Rechazo, SeRechazaSinTocarNada) {
+    EscribirSoluc(stemp / "SOLUC.DBF", {kLeccion});
+    EscribirArchivo(centro(), GetParam().contenido);
+    const std::string antes = LeerArchivo(marco());
+
+    ResultadoTransferencia r = Exportar();
+
+    EXPECT_EQ(r.desenlace, Desenlace::Rechazada);
+    EXPECT_NE(r.mensaje.find(centro()), std::string::npos) << r.mensaje;
+    EXPECT_EQ(dialogos.mensajes, std::vector<std::string>{r.mensaje});
+    EXPECT_EQ(dialogos.plantillasPedidas, 0);
+    EXPECT_EQ(dialogos.cursosPedidos, 0);
+    EXPECT_EQ(LeerArchivo(marco()), antes);
+    EXPECT_FALSE(fs::exists(salida()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Casos, Rechazo,
+                         ::testing::Values(CasoRechazo{"NoEsXml", "Esto no es XML, es una hoja de cálculo.\n"},
+                                           CasoRechazo{"Vacio", ""},
+                                           CasoRechazo{"Cortado", "<?xml version=\"1.0\"?>\n<centro codigo=\"1\">"},
+                                           CasoRechazo{"OtraRaiz", "<?xml version=\"1.0\"?>\n<escuela/>\n"}),
+                         [](const auto& info) { return std::string(info.param.nombre); });
+
+// ---------------------------------------------------------------------------------------
+// Runs that stop in an error: the error's message, no schedule file, every table closed,
+// the wait cursor gone before the message, and the frame already rebuilt.
+
+struct CasoError {
+    const char* nombre;
+    std::function<void(const std::string& stemp)> preparar;
+    const char* enElMensaje;
+};
+
+class ErrorDeTablas : public Exportacion, public ::testing::WithParamInterface<CasoError> {};
+
+TEST_P(ErrorDeTablas, TerminaSinArchivoYConTodasLasTablasCerradas) {
+    EscribirSoluc(stemp / "SOLUC.DBF", {kLeccion, kOcupacion});
+    GetParam().preparar(stemp.ruta());
+    ResultadoTransferencia r;
+    {
+        // Sesionix may hold a table open while the export runs.
+        TablaDbf retenida;
+        if (std::string(GetParam().nombre) == "TablaRetenida") AbrirTabla(retenida, stemp.ruta(), "ASIGT", true);
+        r = Exportar();
+    }
+
+    EXPECT_EQ(r.desenlace, Desenlace::Error);
+    EXPECT_NE(r.mensaje.find(GetParam().enElMensaje), std::string::npos) << r.mensaje;
+    EXPECT_EQ(dialogos.mensajes, std::vector<std::string>{r.mensaje});
+    ASSERT_GE(dialogos.sucesos.size(), 3u);
+    EXPECT_EQ(dialogos.sucesos[dialogos.sucesos.size() - 2], "fin espera");
+    EXPECT_EQ(dialogos.sucesos.back(), "mensaje");
+    EXPECT_FALSE(fs::exists(salida()));
+    EXPECT_EQ(FilasMarco().size(), 21u) << "the frame is rebuilt before the tables are opened";
+    EsperarTablasLibres();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ErrorDeTablas,
+    ::testing::Values(
+        CasoError{"DiaEnLetras",
+                  [](const std::string& s) {
+                      const std::string ruta = Unir(s, "SOLUC.DBF");
+                      TablaDbf::Crear(ruta, {{"ASIG", TipoCampo::Texto, 10}, {"TAREA", TipoCampo::Texto, 10},
+                                             {"DIA", TipoCampo::Texto, 10}, {"HORA", TipoCampo::Entero, 0},
+                                             {"MARCO", TipoCampo::Texto, 1}, {"CODGRUPO", TipoCampo::Texto, 10},
+                                             {"PROF", TipoCampo::Texto, 10}, {"AULA", TipoCampo::Texto, 10}});
+                      TablaDbf t;
+                      t.Abrir(ruta);
+                      AnadirFila(t, {{"ASIG", "MAT"}, {"TAREA", "*479"}, {"DIA", "1"}, {"HORA", "1"},
+                                     {"MARCO", "0"}, {"CODGRUPO", "1ESOA"}, {"PROF", "PGL"}});
+                      AnadirFila(t, {{"ASIG", "MAT"}, {"TAREA", "*479"}, {"DIA", "lunes"}, {"HORA", "1"},
+                                     {"MARCO", "0"}, {"CODGRUPO", "1ESOA"}, {"PROF", "PGL"}});
+                      t.Cerrar();
+                  },
+                  "lunes"},
+        CasoError{"FaltaCursost", [](const std::string& s) { fs::remove(Unir(s, "CURSOST.DBF")); }, "CURSOST"},
+        CasoError{"TablaRetenida", [](const std::string&) {}, "ASIGT"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// ---------------------------------------------------------------------------------------
+// A save that fails.
+
+TEST_F(Exportacion, UnaCarpetaConElNombreDeLaSalidaImpideGuardar) {
+    EscribirSoluc(stemp / "SOLUC.DBF", {kLeccion});
+    fs::create_directory(salida());
+    EscribirArchivo(Unir(salida(), "dentro.txt"), "x");
+
+    ResultadoTransferencia r = Exportar();
+
+    EXPECT_EQ(r.desenlace, Desenlace::Error);
+    EXPECT_NE(r.mensaje.find("ResultadoSesionixcentro.xml"), std::string::npos) << r.mensaje;
+    EXPECT_EQ(dialogos.mensajes, std::vector<std::string>{r.mensaje});
+    EXPECT_TRUE(fs::is_directory(salida()));
+    EXPECT_EQ(LeerArchivo(Unir(salida(), "dentro.txt")), "x");
+    // Nothing else was left beside the centre file.
+    std::vector<std::string> nombres;
+    for (const auto& e : fs::directory_iterator(itaca.ruta())) nombres.push_back(e.path().filename().string());
+    std::sort(nombres.begin(), nombres.end());
+    EXPECT_EQ(nombres, (std::vector<std::string>{"ResultadoSesionixcentro.xml", "centro.xml"}));
+    EsperarTablasLibres();
+}
+
+// The file-size limit binds root too: once the course is confirmed, no file may grow past
+// a few bytes, so the schedule file cannot be written.
+TEST_F(Exportacion, UnGuardadoFallidoDejaIntactoElArchivoAnterior) {
+    EscribirSoluc(stemp / "SOLUC.DBF", {kLeccion, kOcupacion});
+    const std::string anterior = "<?xml version=\"1.0\"?>\n<centro curso=\"2018\"/>\n";
+    EscribirArchivo(salida(), anterior);
+
+    rlimit original{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
+    auto senal = std::signal(SIGXFSZ, SIG_IGN);
+    dialogos.alConfirmarCurso = [&] {
+        rlimit pequeno = original;
+        pequeno.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &pequeno);
+    };
+    ResultadoTransferencia r = Exportar();
+    setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, senal);
+
+    EXPECT_EQ(r.desenlace, Desenlace::Error) << r.mensaje;
+    EXPECT_EQ(dialogos.mensajes, std::vector<std::string>{r.mensaje});
+    EXPECT_EQ(LeerArchivo(salida()), anterior);
+    std::vector<std::string> nombres;
+    for (const auto& e : fs::directory_iterator(itaca.ruta())) nombres.push_back(e.path().filename().string());
+    std::sort(nombres.begin(), nombres.end());
+    EXPECT_EQ(nombres, (std::vector<std::string>{"ResultadoSesionixcentro.xml", "centro.xml"}));
+    EsperarTablasLibres();
+}
+
+}  // namespace
