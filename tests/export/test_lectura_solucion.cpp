@@ -254,6 +254,101 @@ TEST_F(LecturaSolucion, UnDiaEnTextoConNumeroSeLeeComoNumero) {
 }
 
 // ---------------------------------------------------------------------------------------
+// Solutions written by other dBase engines.
+
+const std::vector<FilaSoluc> kFilasAjenas = {
+    kLeccion,
+    {"FQ", "*479", 5, 3, "0", "2BACA", "XYZ", "AULÀ2"},
+    kOcupacion,
+    Con(kLeccion, [](auto& f) { f.dia = 0; }),
+    Con(kLeccion, [](auto& f) { f.dia = 8; f.hora = 2; }),
+    Con(kLeccion, [](auto& f) { f.marco = "1"; }),
+};
+const Grupos kGruposAjenos = {
+    kEntradaLeccion,
+    {"PL1", "V", "4", "10:20", "11:15", "G200", "BAC", "C20", "FQ-ITACA", "", "AULA-2"},
+    Con(kEntradaLeccion, [](auto& e) { e.dia_semana = ""; e.sesion_orden = "2"; e.hora_desde = "08:55"; e.hora_hasta = "09:50"; }),
+};
+
+// Rows as "ASIG|TAREA|DIA|HORA|MARCO|CODGRUPO|PROF|AULA" lines, in UTF-8.
+std::string LineasFilas(const std::vector<FilaSoluc>& filas) {
+    std::string texto;
+    for (const FilaSoluc& f : filas)
+        texto += f.asig + "|" + f.tarea + "|" + std::to_string(f.dia) + "|" + std::to_string(f.hora) + "|" +
+                 f.marco + "|" + f.codgrupo + "|" + f.prof + "|" + f.aula + "\n";
+    return texto;
+}
+
+// UTF-8 text whose characters are all below U+0100, as single Windows-1252 bytes.
+std::string Latin1(const std::string& utf8) {
+    std::string r;
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        unsigned char c = utf8[i];
+        if (c == 0xC2 || c == 0xC3) r += char(((c & 0x03) << 6) | (utf8[++i] & 0x3F));
+        else r += char(c);
+    }
+    return r;
+}
+
+// Writes the solution with Debian's python3-dbf: dBase III with N fields for DIA and HORA,
+// or Visual FoxPro with I fields.
+const char* const kGuionPython = R"(
+import sys, dbf
+ruta, tipo, filas = sys.argv[1], sys.argv[2], sys.argv[3]
+numero = 'N(3,0)' if tipo == 'db3' else 'I'
+t = dbf.Table(ruta, 'ASIG C(10); TAREA C(10); DIA %s; HORA %s; MARCO C(1); CODGRUPO C(10); PROF C(10); AULA C(10)'
+              % (numero, numero), dbf_type=tipo, codepage='cp1252')
+t.open(dbf.READ_WRITE)
+for linea in open(filas, encoding='utf-8').read().splitlines():
+    c = linea.split('|')
+    t.append((c[0], c[1], int(c[2]), int(c[3]), c[4], c[5], c[6], c[7]))
+t.close()
+)";
+
+struct Escritor {
+    const char* nombre;
+    int (*escribir)(const CarpetaTemporal& dir, const std::string& ruta, std::string* salida);
+};
+
+int EscribirConPython(const CarpetaTemporal& dir, const std::string& ruta, const char* tipo, std::string* salida) {
+    EscribirArchivo(dir / "guion.py", kGuionPython);
+    EscribirArchivo(dir / "filas.txt", LineasFilas(kFilasAjenas));
+    return Ejecutar("/usr/bin/python3 '" + dir / "guion.py" + "' '" + ruta + "' " + tipo + " '" + dir / "filas.txt" + "'",
+                    salida);
+}
+
+class SolucionAjena : public LecturaSolucion, public ::testing::WithParamInterface<Escritor> {};
+
+TEST_P(SolucionAjena, SeLeeComoLaPropia) {
+    EscribirTablasTrabajo(dir.ruta());
+    std::string salida;
+    ASSERT_EQ(GetParam().escribir(dir, dir / "SOLUC.DBF", &salida), 0) << salida;
+    Lectura r = LeerCarpeta(dir.ruta());
+    EXPECT_EQ(r.grupos, kGruposAjenos);
+    EXPECT_EQ(r.ocupaciones, Ocupaciones{kEntradaOcupacion});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Motores, SolucionAjena,
+    ::testing::Values(
+        Escritor{"TDbfNivel7",
+                 [](const CarpetaTemporal& dir, const std::string& ruta, std::string* salida) {
+                     EscribirArchivo(dir / "filas.txt", Latin1(LineasFilas(kFilasAjenas)));
+                     return Ejecutar("'" + std::string(PH_BINARIOS) + "/interop/soluc_tdbf' '" + ruta + "' '" +
+                                         dir / "filas.txt" + "'",
+                                     salida);
+                 }},
+        Escritor{"PythonDBaseIII",
+                 [](const CarpetaTemporal& dir, const std::string& ruta, std::string* salida) {
+                     return EscribirConPython(dir, ruta, "db3", salida);
+                 }},
+        Escritor{"PythonVisualFoxPro",
+                 [](const CarpetaTemporal& dir, const std::string& ruta, std::string* salida) {
+                     return EscribirConPython(dir, ruta, "vfp", salida);
+                 }}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// ---------------------------------------------------------------------------------------
 
 TEST(LetraDia, UnaLetraDeLunesADomingoYNadaFuera) {
     const std::vector<std::pair<long long, std::string>> casos = {
