@@ -107,6 +107,7 @@ public:
 
 private:
     struct Impl;
+    Impl& I() const;  // the state; an error for an object whose content was moved away
     std::unique_ptr<Impl> d;
 };
 
