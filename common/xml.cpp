@@ -1,0 +1,632 @@
+// The XML document engine over libxml2.
+//
+// Loading reads the whole file into memory and parses it from there with a parser
+// context of its own: no DTD is loaded, entities are not substituted, the network is
+// never reached, and the process-wide external entity loader refuses every request, so
+// no entity can make the parser open a file. libxml2 keeps its own amplification limits
+// for internal entities (no XML_PARSE_HUGE). Parser errors are collected through the
+// context's structured handler instead of being printed.
+//
+// Encoding: the declaration names it; a file that names none and is not valid UTF-8 is
+// read as Windows-1252. Saving writes the encoding the declaration named, or UTF-8 with
+// encoding="UTF-8" declared when the file named none (so a file read as Windows-1252
+// comes back as true, declared UTF-8).
+#include "common/xml.h"
+
+#include "common/carpeta.h"
+#include "common/error.h"
+
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+#include <libxml/tree.h>
+#include <libxml/xmlerror.h>
+#include <libxml/xmlsave.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <cstdint>
+#include <mutex>
+#include <sys/stat.h>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace ph {
+
+namespace {
+
+const xmlChar* X(const char* s) { return reinterpret_cast<const xmlChar*>(s); }
+const char* C(const xmlChar* s) { return reinterpret_cast<const char*>(s); }
+
+// ---------------------------------------------------------------- set-up
+
+xmlParserInputPtr CargadorQueRechaza(const char*, const char*, xmlParserCtxtPtr) { return nullptr; }
+
+void PrepararLibxml() {
+    static std::once_flag hecho;
+    std::call_once(hecho, [] {
+        xmlInitParser();
+        xmlSetExternalEntityLoader(CargadorQueRechaza);
+    });
+}
+
+// ---------------------------------------------------------------- text checks
+
+// Length of the valid UTF-8 sequence at s[i], or 0 when it is not one.
+size_t LongitudUtf8(const unsigned char* s, size_t i, size_t n) {
+    unsigned char c = s[i];
+    if (c < 0x80) return 1;
+    size_t largo;
+    unsigned int cp;
+    if (c >= 0xC2 && c <= 0xDF) { largo = 2; cp = c & 0x1F; }
+    else if (c >= 0xE0 && c <= 0xEF) { largo = 3; cp = c & 0x0F; }
+    else if (c >= 0xF0 && c <= 0xF4) { largo = 4; cp = c & 0x07; }
+    else return 0;
+    if (i + largo > n) return 0;
+    for (size_t k = 1; k < largo; ++k) {
+        if ((s[i + k] & 0xC0) != 0x80) return 0;
+        cp = (cp << 6) | (s[i + k] & 0x3F);
+    }
+    if ((largo == 3 && cp < 0x800) || (largo == 4 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+        (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return largo;
+}
+
+bool EsUtf8Valido(const std::string& t) {
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(t.data());
+    const size_t n = t.size();
+    size_t i = 0;
+    while (i < n) {
+        if (s[i] < 0x80) { ++i; continue; }
+        size_t l = LongitudUtf8(s, i, n);
+        if (l == 0) return false;
+        i += l;
+    }
+    return true;
+}
+
+// A value as XML 1.0 can hold it: invalid UTF-8 bytes, control characters other than tab,
+// line feed and carriage return, and U+FFFE/U+FFFF become "?". Most values pass untouched.
+std::string TextoXmlValido(const std::string& t) {
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(t.data());
+    const size_t n = t.size();
+    std::string r;
+    bool cambiado = false;
+    size_t i = 0;
+    while (i < n) {
+        unsigned char c = s[i];
+        size_t l = c < 0x80 ? 1 : LongitudUtf8(s, i, n);
+        bool valido = l != 0;
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') valido = false;
+        if (l == 3 && c == 0xEF && s[i + 1] == 0xBF && (s[i + 2] == 0xBE || s[i + 2] == 0xBF)) valido = false;
+        if (!valido && !cambiado) {
+            r.assign(t, 0, i);
+            cambiado = true;
+        }
+        if (cambiado) {
+            if (valido) r.append(t, i, l);
+            else r.push_back('?');
+        }
+        i += valido ? l : 1;
+    }
+    return cambiado ? r : t;
+}
+
+// ---------------------------------------------------------------- declaration
+
+struct Declaracion {
+    bool ascii = true;        // the first bytes are in an ASCII-compatible encoding
+    bool presente = false;    // <?xml ... ?>
+    std::string codificacion; // the encoding it names, empty when none
+};
+
+// Looks at the start of the file for the XML declaration and the encoding it names.
+Declaracion LeerDeclaracion(const std::string& datos) {
+    Declaracion d;
+    size_t i = 0;
+    const unsigned char* s = reinterpret_cast<const unsigned char*>(datos.data());
+    if (datos.size() >= 3 && s[0] == 0xEF && s[1] == 0xBB && s[2] == 0xBF) i = 3;
+    else if (datos.size() >= 2 && ((s[0] == 0xFE && s[1] == 0xFF) || (s[0] == 0xFF && s[1] == 0xFE) ||
+                                   s[0] == 0 || s[1] == 0)) {
+        d.ascii = false;  // UTF-16 or UTF-32: libxml2 detects these itself
+        return d;
+    }
+    if (datos.compare(i, 5, "<?xml") != 0 || datos.size() < i + 6 ||
+        !(datos[i + 5] == ' ' || datos[i + 5] == '\t' || datos[i + 5] == '\r' || datos[i + 5] == '\n'))
+        return d;
+    size_t fin = datos.find("?>", i);
+    if (fin == std::string::npos || fin - i > 1024) return d;
+    d.presente = true;
+    const std::string decl = datos.substr(i, fin - i);
+    size_t p = decl.find("encoding");
+    if (p == std::string::npos) return d;
+    p += 8;
+    auto blancos = [&] { while (p < decl.size() && std::strchr(" \t\r\n", decl[p])) ++p; };
+    blancos();
+    if (p >= decl.size() || decl[p] != '=') return d;
+    ++p;
+    blancos();
+    if (p >= decl.size() || (decl[p] != '"' && decl[p] != '\'')) return d;
+    char comilla = decl[p++];
+    size_t cierre = decl.find(comilla, p);
+    if (cierre != std::string::npos) d.codificacion = decl.substr(p, cierre - p);
+    return d;
+}
+
+// ---------------------------------------------------------------- errors
+
+std::string DescripcionErrno(int e) {
+    switch (e) {
+    case ENOENT: return "no existe";
+    case EACCES: case EPERM: return "no hay permiso de acceso";
+    case EISDIR: return "es una carpeta";
+    case ENOTDIR: return "una parte de la ruta no es una carpeta";
+    case ENOSPC: return "no queda espacio en el disco";
+    case EROFS: return "el sistema de archivos es de solo lectura";
+    case EBUSY: return "está en uso";
+    default: return std::strerror(e);
+    }
+}
+
+struct RecogidaErrores {
+    std::string primero;  // first error that stopped the parse or counts against it
+};
+
+void RecogerError(void* datos, xmlErrorPtr e) {
+    auto* ctxt = static_cast<xmlParserCtxtPtr>(datos);
+    auto* r = ctxt ? static_cast<RecogidaErrores*>(ctxt->_private) : nullptr;
+    if (!r || !e || e->level < XML_ERR_ERROR || !r->primero.empty()) return;
+    std::string msg = e->message ? e->message : "error desconocido";
+    for (char& c : msg)
+        if (c == '\n' || c == '\r') c = ' ';
+    while (!msg.empty() && msg.back() == ' ') msg.pop_back();
+    if (e->line > 0) r->primero = "error de XML en la línea " + std::to_string(e->line) + ": " + msg;
+    else r->primero = "error de XML: " + msg;
+}
+
+// ---------------------------------------------------------------- entities
+
+// A file that declares its own entities may use them in attribute values. They are put
+// together once, on loading, within a fixed budget, so that reading an attribute never
+// expands anything and a file built to blow up ("billion laughs", quadratic blow-up) is
+// refused quickly.
+constexpr size_t kPresupuestoEntidades = size_t(16) << 20;
+constexpr int kProfundidadEntidades = 40;
+
+bool Expandir(xmlDoc* doc, const xmlNode* h, std::string& r, size_t& gastado, int profundidad) {
+    if (profundidad > kProfundidadEntidades) return false;
+    for (; h; h = h->next) {
+        if (h->type == XML_TEXT_NODE || h->type == XML_CDATA_SECTION_NODE) {
+            size_t n = h->content ? std::strlen(C(h->content)) : 0;
+            gastado += n;
+            if (gastado > kPresupuestoEntidades) return false;
+            r.append(h->content ? C(h->content) : "", n);
+        } else if (h->type == XML_ENTITY_REF_NODE) {
+            xmlEntity* ent = xmlGetDocEntity(doc, h->name);
+            if (!ent) continue;
+            const xmlNode* hijos = ent->children;
+            if (hijos == reinterpret_cast<const xmlNode*>(-1)) return false;  // still being built
+            if (!Expandir(doc, hijos, r, gastado, profundidad + 1)) return false;
+        }
+    }
+    return true;
+}
+
+bool ResolverEntidades(xmlDoc* doc) {
+    if (!doc->intSubset || !doc->intSubset->entities) return true;
+    size_t gastado = 0;
+    xmlNode* n = doc->children;
+    while (n) {
+        if (n->type == XML_ELEMENT_NODE) {
+            for (xmlAttr* a = n->properties; a; a = a->next) {
+                xmlNode* h = a->children;
+                if (!h || (h->next == nullptr && h->type == XML_TEXT_NODE)) continue;
+                std::string valor;
+                if (!Expandir(doc, h, valor, gastado, 0)) return false;
+                xmlSetNsProp(n, a->ns, a->name, X(valor.c_str()));
+            }
+        }
+        // Next node in document order.
+        if (n->type == XML_ELEMENT_NODE && n->children) {
+            n = n->children;
+            continue;
+        }
+        while (n && !n->next) n = n->parent == reinterpret_cast<xmlNode*>(doc) ? nullptr : n->parent;
+        if (n) n = n->next;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- selection
+
+bool MismoNombre(const xmlNode* n, const std::string& nombre) {
+    return n->type == XML_ELEMENT_NODE && (n->ns == nullptr || n->ns->prefix == nullptr) &&
+           std::strcmp(C(n->name), nombre.c_str()) == 0;
+}
+
+std::vector<std::string> Pasos(const std::string& ruta) {
+    std::vector<std::string> pasos;
+    if (ruta.size() < 2 || ruta[0] != '/') return pasos;
+    size_t i = 1;
+    while (i <= ruta.size()) {
+        size_t j = ruta.find('/', i);
+        if (j == std::string::npos) j = ruta.size();
+        if (j == i) return {};  // empty step: "//" or a trailing "/"
+        pasos.push_back(ruta.substr(i, j - i));
+        i = j + 1;
+    }
+    return pasos;
+}
+
+// Appends, in document order, the elements below n that match pasos[k..]; stops once
+// limite elements are found.
+void Recorrer(xmlNode* n, const std::vector<std::string>& pasos, size_t k, std::vector<NodoXml>& r,
+              size_t limite) {
+    if (k == pasos.size()) {
+        r.emplace_back(n);
+        return;
+    }
+    for (xmlNode* h = n->children; h && r.size() < limite; h = h->next)
+        if (MismoNombre(h, pasos[k])) Recorrer(h, pasos, k + 1, r, limite);
+}
+
+std::vector<NodoXml> Buscar(xmlDoc* doc, const std::string& ruta, size_t limite) {
+    std::vector<NodoXml> r;
+    if (!doc) return r;
+    const std::vector<std::string> pasos = Pasos(ruta);
+    xmlNode* raiz = xmlDocGetRootElement(doc);
+    if (pasos.empty() || !raiz || !MismoNombre(raiz, pasos[0])) return r;
+    Recorrer(raiz, pasos, 1, r, limite);
+    return r;
+}
+
+// ---------------------------------------------------------------- saving
+
+struct Salida {
+    int fd = -1;
+    int error = 0;  // errno of the first failed write
+};
+
+int Escribir(void* contexto, const char* buf, int len) {
+    auto* s = static_cast<Salida*>(contexto);
+    int hecho = 0;
+    while (hecho < len) {
+#ifdef _WIN32
+        int n = _write(s->fd, buf + hecho, unsigned(len - hecho));
+#else
+        ssize_t n = ::write(s->fd, buf + hecho, size_t(len - hecho));
+#endif
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            s->error = errno;
+            return -1;
+        }
+        hecho += int(n);
+    }
+    return len;
+}
+
+#ifdef _WIN32
+std::wstring Ancha(const std::string& t) {
+    int n = MultiByteToWideChar(CP_UTF8, 0, t.c_str(), -1, nullptr, 0);
+    std::wstring w(size_t(n > 0 ? n : 1), L'\0');
+    if (n > 0) MultiByteToWideChar(CP_UTF8, 0, t.c_str(), -1, w.data(), n);
+    w.resize(wcslen(w.c_str()));
+    return w;
+}
+#endif
+
+// A new, empty file next to ruta with a name of its own; fills temporal. -1 and errno on
+// failure.
+int CrearTemporal(const std::string& ruta, std::string& temporal) {
+#ifdef _WIN32
+    for (unsigned intento = 0; intento < 100; ++intento) {
+        char sufijo[32];
+        std::snprintf(sufijo, sizeof sufijo, ".tmp-%08lx%02u", GetTickCount(), intento);
+        temporal = ruta + sufijo;
+        int fd = _wopen(Ancha(temporal).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+#else
+    std::string plantilla = ruta + ".tmp-XXXXXX";
+    int fd = mkstemp(plantilla.data());
+    if (fd >= 0) temporal = plantilla;
+    return fd;
+#endif
+}
+
+// Gives the new file the rights an ordinary new file (or the file it replaces) has.
+void AjustarPermisos([[maybe_unused]] int fd, [[maybe_unused]] const std::string& ruta) {
+#ifndef _WIN32
+    struct stat st;
+    mode_t modo;
+    if (::stat(ruta.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        modo = st.st_mode & 07777;
+    } else {
+        mode_t mascara = ::umask(022);
+        ::umask(mascara);
+        modo = 0666 & ~mascara;
+    }
+    (void)::fchmod(fd, modo);
+#endif
+}
+
+int Sincronizar(int fd) {
+#ifdef _WIN32
+    return _commit(fd);
+#else
+    return ::fsync(fd);
+#endif
+}
+
+int Cerrar(int fd) {
+#ifdef _WIN32
+    return _close(fd);
+#else
+    return ::close(fd);
+#endif
+}
+
+// Puts temporal in the place of ruta in one step. 0, or -1 and errno.
+int Reemplazar(const std::string& temporal, const std::string& ruta) {
+#ifdef _WIN32
+    if (MoveFileExW(Ancha(temporal).c_str(), Ancha(ruta).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return 0;
+    DWORD e = GetLastError();
+    errno = (e == ERROR_ACCESS_DENIED) ? EACCES : (e == ERROR_SHARING_VIOLATION) ? EBUSY : EIO;
+    return -1;
+#else
+    return ::rename(temporal.c_str(), ruta.c_str());
+#endif
+}
+
+void Borrar(const std::string& ruta) {
+#ifdef _WIN32
+    _wunlink(Ancha(ruta).c_str());
+#else
+    ::unlink(ruta.c_str());
+#endif
+}
+
+}  // namespace
+
+// ================================================================ NodoXml
+
+std::string NodoXml::Atributo(const char* nombre) const {
+    if (!n_) return {};
+    for (xmlAttr* a = n_->properties; a; a = a->next) {
+        if ((a->ns && a->ns->prefix) || std::strcmp(C(a->name), nombre) != 0) continue;
+        xmlNode* h = a->children;
+        if (!h) return {};
+        if (h->next == nullptr && h->type == XML_TEXT_NODE) return h->content ? C(h->content) : "";
+        // Several pieces (entity references were resolved on loading).
+        std::string r;
+        for (; h; h = h->next)
+            if (h->type == XML_TEXT_NODE && h->content) r += C(h->content);
+        return r;
+    }
+    return {};
+}
+
+bool NodoXml::TieneAtributo(const char* nombre) const {
+    if (!n_) return false;
+    for (xmlAttr* a = n_->properties; a; a = a->next)
+        if (!(a->ns && a->ns->prefix) && std::strcmp(C(a->name), nombre) == 0) return true;
+    return false;
+}
+
+std::string NodoXml::Nombre() const { return n_ && n_->name ? C(n_->name) : ""; }
+
+void NodoXml::PonerAtributo(const char* nombre, const std::string& valor) {
+    if (!n_) return;
+    // xmlSetProp stores the value as plain text; it is escaped when the file is written.
+    // An empty value needs no text node: the attribute is then written as nombre="".
+    if (valor.empty()) xmlSetProp(n_, X(nombre), nullptr);
+    else xmlSetProp(n_, X(nombre), X(TextoXmlValido(valor).c_str()));
+}
+
+void NodoXml::AnadirHijo(NodoXml hijo) {
+    if (!n_ || !hijo.n_ || hijo.n_ == n_) return;
+    xmlUnlinkNode(hijo.n_);
+    xmlAddChild(n_, hijo.n_);
+}
+
+// ================================================================ DocumentoXml
+
+struct DocumentoXml::Impl {
+    xmlDoc* doc = nullptr;
+    // Elements created and not yet placed hang here, so that none is lost when the
+    // document goes.
+    xmlNode* sueltos = nullptr;
+    std::string motivo;
+
+    void Vaciar() {
+        if (sueltos) xmlFreeNode(sueltos);
+        sueltos = nullptr;
+        if (doc) xmlFreeDoc(doc);
+        doc = nullptr;
+    }
+    xmlDoc* Documento() {
+        if (!doc) {
+            doc = xmlNewDoc(X("1.0"));
+            doc->dict = xmlDictCreate();
+        }
+        return doc;
+    }
+};
+
+DocumentoXml::DocumentoXml() : d(std::make_unique<Impl>()) { PrepararLibxml(); }
+
+DocumentoXml::~DocumentoXml() { d->Vaciar(); }
+
+bool DocumentoXml::Cargar(const std::string& ruta) {
+    d->Vaciar();
+    d->motivo.clear();
+
+    std::string datos;
+    {
+        std::error_code ec;
+        if (std::filesystem::is_directory(RutaNativa(ruta), ec)) {
+            d->motivo = "no se puede abrir el archivo: " + DescripcionErrno(EISDIR);
+            return false;
+        }
+        std::ifstream f(RutaNativa(ruta), std::ios::binary);
+        if (!f) {
+            d->motivo = "no se puede abrir el archivo: " + DescripcionErrno(errno);
+            return false;
+        }
+        f.seekg(0, std::ios::end);
+        const std::streamoff largo = f.tellg();
+        f.seekg(0, std::ios::beg);
+        if (largo > std::streamoff(INT32_MAX)) {
+            d->motivo = "el archivo es demasiado grande";
+            return false;
+        }
+        if (largo > 0) {
+            datos.resize(size_t(largo));
+            f.read(datos.data(), largo);
+        }
+        if (largo < 0 || !f) {
+            d->motivo = "no se puede leer el archivo";
+            return false;
+        }
+    }
+
+    const Declaracion decl = LeerDeclaracion(datos);
+    const char* forzada = nullptr;
+    if (decl.ascii && decl.codificacion.empty() && !EsUtf8Valido(datos)) forzada = "WINDOWS-1252";
+
+    xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
+    if (!ctxt) {
+        d->motivo = "no hay memoria para leer el archivo";
+        return false;
+    }
+    RecogidaErrores errores;
+    ctxt->_private = &errores;
+    ctxt->sax->serror = RecogerError;  // errors come back here, never to stderr
+    ctxt->sax->warning = nullptr;
+    ctxt->sax->error = nullptr;
+
+    const int opciones = XML_PARSE_NONET | XML_PARSE_NOWARNING | XML_PARSE_NOERROR | XML_PARSE_COMPACT |
+                         XML_PARSE_BIG_LINES | XML_PARSE_NOXINCNODE;
+    xmlDoc* doc = xmlCtxtReadMemory(ctxt, datos.data(), int(datos.size()), nullptr, forzada, opciones);
+    const bool bien = doc != nullptr && ctxt->wellFormed;
+    xmlFreeParserCtxt(ctxt);
+
+    if (!bien) {
+        if (doc) xmlFreeDoc(doc);
+        d->motivo = errores.primero.empty() ? "el archivo no es un documento XML bien formado" : errores.primero;
+        return false;
+    }
+    if (!xmlDocGetRootElement(doc)) {
+        xmlFreeDoc(doc);
+        d->motivo = "el archivo no tiene elemento raíz";
+        return false;
+    }
+    if (!ResolverEntidades(doc)) {
+        xmlFreeDoc(doc);
+        d->motivo = "el archivo declara entidades cuyo texto crece sin medida";
+        return false;
+    }
+    // A file that named no encoding is written back as declared UTF-8.
+    if (decl.ascii && decl.codificacion.empty() && doc->encoding) {
+        xmlFree(const_cast<xmlChar*>(doc->encoding));
+        doc->encoding = nullptr;
+    }
+    d->doc = doc;
+    return true;
+}
+
+const std::string& DocumentoXml::MotivoFallo() const { return d->motivo; }
+
+std::vector<NodoXml> DocumentoXml::Seleccionar(const std::string& ruta) const {
+    return Buscar(d->doc, ruta, SIZE_MAX);
+}
+
+NodoXml DocumentoXml::SeleccionarUno(const std::string& ruta) const {
+    std::vector<NodoXml> r = Buscar(d->doc, ruta, 1);
+    return r.empty() ? NodoXml() : r.front();
+}
+
+NodoXml DocumentoXml::Raiz() const { return NodoXml(d->doc ? xmlDocGetRootElement(d->doc) : nullptr); }
+
+void DocumentoXml::QuitarRaiz() {
+    if (!d->doc) return;
+    xmlNode* raiz = xmlDocGetRootElement(d->doc);
+    if (!raiz) return;
+    xmlUnlinkNode(raiz);
+    xmlFreeNode(raiz);
+}
+
+NodoXml DocumentoXml::CrearElemento(const std::string& nombre) {
+    xmlDoc* doc = d->Documento();
+    if (!d->sueltos) d->sueltos = xmlNewDocNode(doc, nullptr, X("sueltos"), nullptr);
+    xmlNode* n = xmlNewDocNode(doc, nullptr, X(nombre.c_str()), nullptr);
+    if (!n) throw Error("No hay memoria para crear el elemento «" + nombre + "».");
+    xmlAddChild(d->sueltos, n);
+    return NodoXml(n);
+}
+
+void DocumentoXml::PonerRaiz(NodoXml elemento) {
+    xmlNode* n = elemento.Nativo();
+    if (!n) return;
+    xmlDoc* doc = d->Documento();
+    if (xmlNode* antigua = xmlDocGetRootElement(doc); antigua && antigua != n) {
+        xmlUnlinkNode(antigua);
+        xmlFreeNode(antigua);
+    }
+    xmlUnlinkNode(n);
+    xmlAddChild(reinterpret_cast<xmlNode*>(doc), n);
+}
+
+void DocumentoXml::Guardar(const std::string& ruta) const {
+    auto fallo = [&](const std::string& por) {
+        return Error("No se puede guardar el archivo «" + ruta + "»: " + por + ".");
+    };
+    if (!d->doc || !xmlDocGetRootElement(d->doc)) throw fallo("el documento no tiene elemento raíz");
+
+    std::string temporal;
+    Salida salida;
+    salida.fd = CrearTemporal(ruta, temporal);
+    if (salida.fd < 0) throw fallo("no se puede crear un archivo en su carpeta (" + DescripcionErrno(errno) + ")");
+
+    std::string por;
+    const char* codificacion = d->doc->encoding ? C(d->doc->encoding) : "UTF-8";
+    xmlSaveCtxtPtr s = xmlSaveToIO(Escribir, nullptr, &salida, codificacion, 0);
+    if (!s) {
+        por = "la codificación «" + std::string(codificacion) + "» no se puede escribir";
+    } else {
+        long r1 = xmlSaveDoc(s, d->doc);
+        int r2 = xmlSaveClose(s);
+        if (salida.error) por = "error al escribir (" + DescripcionErrno(salida.error) + ")";
+        else if (r1 < 0 || r2 < 0) por = "error al convertir el documento a " + std::string(codificacion);
+    }
+    if (por.empty()) {
+        AjustarPermisos(salida.fd, ruta);
+        if (Sincronizar(salida.fd) != 0) por = "error al escribir en el disco (" + DescripcionErrno(errno) + ")";
+    }
+    if (Cerrar(salida.fd) != 0 && por.empty()) por = "error al cerrar el archivo (" + DescripcionErrno(errno) + ")";
+    if (por.empty() && Reemplazar(temporal, ruta) != 0) {
+        int e = errno;
+        std::error_code ec;
+        if (std::filesystem::is_directory(RutaNativa(ruta), ec)) e = EISDIR;
+        por = DescripcionErrno(e);
+    }
+    if (!por.empty()) {
+        Borrar(temporal);
+        throw fallo(por);
+    }
+}
+
+}  // namespace ph
