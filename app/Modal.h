@@ -1,0 +1,25 @@
+#pragma once
+// How the program shows its modal boxes. Every modal dialog goes through MostrarModal, so
+// that tests can answer it without a modal loop (PonerPresentador).
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QWidget;
+
+// The caption of the program's own message boxes.
+inline const char* const kTituloAplicacion = "Pasahorario";
+
+// Runs a dialog modally and returns its result. Replaced, the presenter receives the
+// dialog instead and returns what exec() would have returned.
+using Presentador = std::function<int(QDialog&)>;
+void PonerPresentador(Presentador presentador);  // an empty one restores exec()
+int MostrarModal(QDialog& dialogo);
+
+// A message with an OK button and the program's title as caption. "\r\n" breaks lines.
+void MostrarMensaje(QWidget* padre, const QString& texto);
+
+// A confirmation: question icon, caption "Confirm", buttons "&Yes" and "&No".
+// True for "&Yes".
+bool Confirmar(QWidget* padre, const QString& texto);
