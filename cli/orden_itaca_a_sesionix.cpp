@@ -34,7 +34,7 @@ int OrdenItacaASesionix::Ejecutar(const Opciones& opciones) {
 
     salida_ << "Tablas de trabajo en " << carpeta << ":" << std::endl;
     for (const auto& [tabla, filas] : resultado.filas) {
-        salida_ << "  " << std::left << std::setw(12) << (tabla + ".DBF") << std::right << std::setw(6);
+        salida_ << "  " << std::left << std::setw(15) << (tabla + ".DBF") << std::right << std::setw(6);
         if (filas < 0) salida_ << "?" << "  (no se puede leer)";
         else salida_ << filas << (filas == 1 ? " fila" : " filas");
         salida_ << std::endl;

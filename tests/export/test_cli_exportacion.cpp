@@ -113,13 +113,18 @@ class CliExportacion : public ::testing::Test {
 protected:
     // Copies the sample beside a fresh exchange folder, imports it and lets Sesionix
     // place the timetable.
-    void Preparar(const std::string& opcionesImportacion = "") {
+    // With solucionDeEjemplo, the solution is the one kept in examples/ instead.
+    void Preparar(const std::string& opcionesImportacion = "", bool solucionDeEjemplo = false) {
         std::filesystem::copy_file(kEjemplo, centro);
         const Salida i = Cli("itaca-a-sesionix " + Comillas(centro) + " --stemp " + Comillas(stemp.ruta()) + " " +
                              opcionesImportacion);
         ASSERT_EQ(i.codigo, 0) << i.errores;
-        const Salida s = Simular(stemp.ruta());
-        ASSERT_EQ(s.codigo, 0) << s.errores;
+        if (solucionDeEjemplo) {
+            std::filesystem::copy_file(std::string(PH_EJEMPLOS) + "/SOLUC.DBF", stemp / "SOLUC.DBF");
+        } else {
+            const Salida s = Simular(stemp.ruta());
+            ASSERT_EQ(s.codigo, 0) << s.errores;
+        }
         ASSERT_TRUE(std::filesystem::exists(stemp / "SOLUC.DBF"));
     }
     Salida Exportar(const std::string& opciones = "", const std::string& antes = "") {
@@ -132,8 +137,10 @@ protected:
     const std::string resultado = entrada / "ResultadoSesionixcentro.xml";
 };
 
-TEST_F(CliExportacion, IdaYVueltaDelEjemplo) {
-    Preparar();
+class IdaYVuelta : public CliExportacion, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(IdaYVuelta, CadaClaseVuelveAItaca) {
+    ASSERT_NO_FATAL_FAILURE(Preparar("", GetParam()));
     const Salida s = Exportar();
     ASSERT_EQ(s.codigo, 0) << s.errores;
     EXPECT_EQ(s.errores, "Proceso finalizado\n");
@@ -205,8 +212,11 @@ TEST_F(CliExportacion, IdaYVueltaDelEjemplo) {
     EXPECT_EQ(ocupaciones, m.ocupacionesPorPlantilla.at("MATI"));
 }
 
+INSTANTIATE_TEST_SUITE_P(Solucion, IdaYVuelta, ::testing::Values(false, true),
+                         [](const auto& info) { return std::string(info.param ? "DeEjemplo" : "Simulada"); });
+
 TEST_F(CliExportacion, SinPlantillaTomaLaDeLaUltimaImportacion) {
-    Preparar("--plantilla VESP");
+    ASSERT_NO_FATAL_FAILURE(Preparar("--plantilla VESP"));
     const Salida s = Exportar();
     ASSERT_EQ(s.codigo, 0) << s.errores;
     EXPECT_NE(s.salida.find("Plantilla: VESP"), std::string::npos) << s.salida;
@@ -226,7 +236,7 @@ TEST_F(CliExportacion, SinPlantillaTomaLaDeLaUltimaImportacion) {
 }
 
 TEST_F(CliExportacion, CursoEIdiomaDeLasOpciones) {
-    Preparar();
+    ASSERT_NO_FATAL_FAILURE(Preparar());
     const Salida s = Exportar("--curso=2021 --idioma CASTELLANO --plantilla MATI");
     ASSERT_EQ(s.codigo, 0) << s.errores;
     DocumentoXml doc;
@@ -258,12 +268,13 @@ struct CasoRechazo {
     int codigo;
     const char* mensaje;
 };
+void PrintTo(const CasoRechazo& c, std::ostream* os) { *os << c.nombre; }
 
 class ExportacionRechazada : public CliExportacion, public ::testing::WithParamInterface<CasoRechazo> {};
 
 TEST_P(ExportacionRechazada, NoTocaNada) {
     const CasoRechazo& c = GetParam();
-    Preparar();
+    ASSERT_NO_FATAL_FAILURE(Preparar());
     switch (c.estropicio) {
         case Estropicio::Ninguno: break;
         case Estropicio::SinDiasHoras: std::filesystem::remove(stemp / "DIASHORAST.DBF"); break;
@@ -307,7 +318,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(CliExportacion, GuardadoFallidoDejaElArchivoAnterior) {
-    Preparar();
+    ASSERT_NO_FATAL_FAILURE(Preparar());
     ASSERT_EQ(Exportar().codigo, 0);
     const std::string anterior = LeerArchivo(resultado);
     ASSERT_GT(anterior.size(), 60000u);

@@ -54,6 +54,7 @@ struct CasoEjemplo {
     const char* opciones;
     const char* carpeta;  // expected dumps
 };
+void PrintTo(const CasoEjemplo& c, std::ostream* os) { *os << c.nombre; }
 
 class EjemploCompleto : public ::testing::TestWithParam<CasoEjemplo> {};
 
@@ -108,6 +109,7 @@ struct CasoCarpeta {
     std::string opcion;   // with DIR standing for the folder the tables must reach
     std::string entorno;  // likewise
 };
+void PrintTo(const CasoCarpeta& c, std::ostream* os) { *os << c.nombre; }
 
 class CarpetaIntercambio : public ::testing::TestWithParam<CasoCarpeta> {};
 
@@ -168,6 +170,7 @@ struct CasoUso {
     std::string argumentos;  // CENTRO stands for the sample
     std::string mensaje;     // part of the message on standard error
 };
+void PrintTo(const CasoUso& c, std::ostream* os) { *os << c.nombre; }
 
 class ErrorDeUso : public ::testing::TestWithParam<CasoUso> {};
 
@@ -219,6 +222,7 @@ struct CasoEntrada {
     const char* contenido;  // nullptr: no file at all
     const char* mensaje;
 };
+void PrintTo(const CasoEntrada& c, std::ostream* os) { *os << c.nombre; }
 
 class EntradaRechazada : public ::testing::TestWithParam<CasoEntrada> {};
 
