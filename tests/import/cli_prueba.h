@@ -59,9 +59,13 @@ inline Salida Simular(const std::string& carpeta) {
     return EjecutarAparte(Comillas(kSimulador) + " " + Comillas(carpeta));
 }
 
+// Free Pascal's TDbf dump tool, an independent reader of dBase tables, where it was built.
+inline const std::string kLeerDbf = std::string(PH_BINARIOS) + "/interop/leerdbf";
+inline bool HayLeerDbf() { return std::filesystem::exists(kLeerDbf); }
+
 // A table as text: a line with the field names, then one line per row with every field
-// as text, separated by "|".
-inline std::string Volcar(const std::string& carpeta, const std::string& tabla) {
+// as text, separated by "|". This one reads the table with our own engine.
+inline std::string VolcarPropio(const std::string& carpeta, const std::string& tabla) {
     TablaDbf t;
     t.Abrir(RutaTabla(carpeta, tabla), false);
     const std::vector<DefCampo> campos = t.Campos();
@@ -73,6 +77,41 @@ inline std::string Volcar(const std::string& carpeta, const std::string& tabla) 
         s << "\n";
     }
     return s.str();
+}
+
+// The same text, read through TDbf. cabecera, when given, receives the tool's lines
+// about the table itself ("NIVEL 7", "PAGINA 1252", "CAMPO ...").
+inline std::string VolcarConTDbf(const std::string& carpeta, const std::string& tabla,
+                                 std::vector<std::string>* cabecera = nullptr) {
+    std::string salida;
+    const int codigo = Ejecutar(Comillas(kLeerDbf) + " " + Comillas(RutaTabla(carpeta, tabla)), &salida);
+    if (codigo != 0) return "leerdbf ha fallado: " + salida;
+    std::vector<std::string> campos;
+    std::vector<std::vector<std::string>> filas;
+    std::istringstream lineas(salida);
+    for (std::string l; std::getline(lineas, l);) {
+        if (l.rfind("FILA ", 0) == 0) {
+            filas.emplace_back();
+        } else if (!filas.empty()) {
+            filas.back().push_back(l.substr(l.find('=') + 1));  // "<field>=<value>"
+        } else {
+            if (cabecera) cabecera->push_back(l);
+            if (l.rfind("CAMPO ", 0) == 0) campos.push_back(l.substr(6, l.find(' ', 6) - 6));
+        }
+    }
+    std::ostringstream s;
+    auto escribir = [&s](const std::vector<std::string>& valores) {
+        for (size_t i = 0; i < valores.size(); ++i) s << (i ? "|" : "") << valores[i];
+        s << "\n";
+    };
+    escribir(campos);
+    for (const auto& fila : filas) escribir(fila);
+    return s.str();
+}
+
+// The dump the tests compare: through TDbf where its tool was built, else our own reader.
+inline std::string Volcar(const std::string& carpeta, const std::string& tabla) {
+    return HayLeerDbf() ? VolcarConTDbf(carpeta, tabla) : VolcarPropio(carpeta, tabla);
 }
 
 inline std::vector<std::string> Lineas(const std::string& texto) {

@@ -102,6 +102,23 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoEjemplo{"PlantillaDeTarde", "--plantilla VESP", "centro-vesp"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
+TEST(CliImportacion, OtroMotorDbfLeeLasMismasTablas) {
+    // Free Pascal's TDbf reads the sample's work tables as level-7 tables in Windows-1252,
+    // with the same fields and values as our engine.
+    if (!HayLeerDbf()) GTEST_SKIP() << "falta " << kLeerDbf;
+    CarpetaTemporal stemp;
+    const Salida s = Cli("itaca-a-sesionix " + Comillas(kEjemplo) + " --stemp " + Comillas(stemp.ruta()));
+    ASSERT_EQ(s.codigo, 0) << s.errores;
+    for (const std::string& tabla : NombresTablasTrabajo()) {
+        SCOPED_TRACE(tabla);
+        std::vector<std::string> cabecera;
+        EXPECT_EQ(VolcarConTDbf(stemp.ruta(), tabla, &cabecera), VolcarPropio(stemp.ruta(), tabla));
+        ASSERT_GE(cabecera.size(), 2u);
+        EXPECT_EQ(cabecera[0], "NIVEL 7");
+        EXPECT_EQ(cabecera[1], "PAGINA 1252");
+    }
+}
+
 // --- the exchange folder ---------------------------------------------------------------
 
 struct CasoCarpeta {
