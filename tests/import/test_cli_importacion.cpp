@@ -180,6 +180,27 @@ TEST(CliImportacion, PlantillaQueElArchivoNoTiene) {
     EXPECT_NE(s.salida.find("Plantilla: NOCHE (turno -)"), std::string::npos) << s.salida;
 }
 
+TEST(CliImportacion, SinPlantillasNoHayEleccion) {
+    // Without templates there is no dialog: the option is not used and the frame is empty.
+    CarpetaTemporal entrada, stemp;
+    const std::string centro = entrada / "centro.xml";
+    EscribirArchivo(centro, R"(<?xml version="1.0" encoding="UTF-8"?>
+<centro codigo="1" denominacion="IES Prova" curso="2019" version="1">
+ <docentes>
+  <docente apellido1="Ferrer" apellido2="Puig" nombre="Joan" tipo_docente="D" fecha_ingreso="01/09/1998" documento="1A" ensenanza="3" email1="j@example.org" email2=""/>
+  <docente apellido1="Martí" apellido2="Soler" nombre="Empar" tipo_docente="I" fecha_ingreso="" documento="2B" ensenanza="3" email1="e@example.org" email2=""/>
+ </docentes>
+</centro>
+)");
+    const Salida s = Cli("itaca-a-sesionix " + Comillas(centro) + " --stemp " + Comillas(stemp.ruta()) +
+                         " --plantilla MATI");
+    ASSERT_EQ(s.codigo, 0) << s.errores;
+    EXPECT_NE(s.salida.find("El archivo no tiene plantillas horarias."), std::string::npos) << s.salida;
+    EXPECT_EQ(FilasDelResumen(s.salida, "PROFT"), 2);
+    EXPECT_EQ(FilasDelResumen(s.salida, "DIASHORAST"), 0);
+    EXPECT_EQ(FilasDeVolcado(Volcar(stemp.ruta(), "DIASHORAST")), 0);
+}
+
 // --- usage ---------------------------------------------------------------------------------
 
 struct CasoUso {
