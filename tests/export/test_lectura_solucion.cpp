@@ -72,6 +72,7 @@ protected:
 
 struct CasoFila {
     const char* nombre;
+    friend void PrintTo(const CasoFila& c, std::ostream* os) { *os << c.nombre; }
     FilaSoluc fila;
     Grupos grupos;
     Ocupaciones ocupaciones;
@@ -189,6 +190,7 @@ TEST_F(LecturaSolucion, UnaSolucionVaciaNoDaNingunaEntrada) {
 
 struct CasoError {
     const char* nombre;
+    friend void PrintTo(const CasoError& c, std::ostream* os) { *os << c.nombre; }
     std::vector<DefCampo> campos;
     Valores fila;
     std::vector<std::string> enElMensaje;
@@ -307,6 +309,7 @@ t.close()
 
 struct Escritor {
     const char* nombre;
+    friend void PrintTo(const Escritor& c, std::ostream* os) { *os << c.nombre; }
     int (*escribir)(const CarpetaTemporal& dir, const std::string& ruta, std::string* salida);
 };
 
