@@ -173,6 +173,7 @@ std::string DescripcionErrno(int e) {
     case ENOSPC: return "no queda espacio en el disco";
     case EROFS: return "el sistema de archivos es de solo lectura";
     case EBUSY: return "está en uso";
+    case EFBIG: return "el archivo supera el tamaño permitido";
     default: return std::strerror(e);
     }
 }
@@ -245,6 +246,32 @@ bool ResolverEntidades(xmlDoc* doc) {
     }
     return true;
 }
+
+// While it lives, libxml2's errors that reach no parser context (saving, encoders) are
+// kept here instead of being printed; the handler in force before comes back after.
+class SilencioLibxml {
+public:
+    SilencioLibxml() : antes_(xmlStructuredError), contextoAntes_(xmlStructuredErrorContext) {
+        xmlSetStructuredErrorFunc(this, Recoger);
+    }
+    ~SilencioLibxml() { xmlSetStructuredErrorFunc(contextoAntes_, antes_); }
+    SilencioLibxml(const SilencioLibxml&) = delete;
+    SilencioLibxml& operator=(const SilencioLibxml&) = delete;
+    const std::string& Primero() const { return primero_; }
+
+private:
+    static void Recoger(void* yo, xmlErrorPtr e) {
+        auto* s = static_cast<SilencioLibxml*>(yo);
+        if (s->primero_.empty() && e && e->message) {
+            s->primero_ = e->message;
+            while (!s->primero_.empty() && (s->primero_.back() == '\n' || s->primero_.back() == ' '))
+                s->primero_.pop_back();
+        }
+    }
+    xmlStructuredErrorFunc antes_;
+    void* contextoAntes_;
+    std::string primero_;
+};
 
 // ---------------------------------------------------------------- selection
 
@@ -507,6 +534,7 @@ bool DocumentoXml::Cargar(const std::string& ruta) {
     const char* forzada = nullptr;
     if (decl.ascii && decl.codificacion.empty() && !EsUtf8Valido(datos)) forzada = "WINDOWS-1252";
 
+    SilencioLibxml silencio;
     xmlParserCtxtPtr ctxt = xmlNewParserCtxt();
     if (!ctxt) {
         d->motivo = "no hay memoria para leer el archivo";
@@ -601,6 +629,7 @@ void DocumentoXml::Guardar(const std::string& ruta) const {
     salida.fd = CrearTemporal(ruta, temporal);
     if (salida.fd < 0) throw fallo("no se puede crear un archivo en su carpeta (" + DescripcionErrno(errno) + ")");
 
+    SilencioLibxml silencio;
     std::string por;
     const char* codificacion = d->doc->encoding ? C(d->doc->encoding) : "UTF-8";
     xmlSaveCtxtPtr s = xmlSaveToIO(Escribir, nullptr, &salida, codificacion, 0);
@@ -610,7 +639,9 @@ void DocumentoXml::Guardar(const std::string& ruta) const {
         long r1 = xmlSaveDoc(s, d->doc);
         int r2 = xmlSaveClose(s);
         if (salida.error) por = "error al escribir (" + DescripcionErrno(salida.error) + ")";
-        else if (r1 < 0 || r2 < 0) por = "error al convertir el documento a " + std::string(codificacion);
+        else if (r1 < 0 || r2 < 0)
+            por = "error al escribir el documento en " + std::string(codificacion) +
+                  (silencio.Primero().empty() ? "" : " (" + silencio.Primero() + ")");
     }
     if (por.empty()) {
         AjustarPermisos(salida.fd, ruta);
