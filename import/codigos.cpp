@@ -57,4 +57,16 @@ bool BuscadorLibre::Buscar(const std::string& serie, long long desde, long long 
     return false;
 }
 
+bool BuscadorLibre::BuscarPorCifras(const std::function<std::string(int)>& serie, int cifrasDesde,
+                                    int cifrasHasta, const Ocupado& ocupado, const Candidato& candidato,
+                                    std::string& libre) {
+    long long desde = 1;
+    for (int d = 1; d < cifrasDesde; ++d) desde *= 10;
+    for (int d = cifrasDesde; d <= cifrasHasta && d <= 18; ++d, desde *= 10) {
+        if (Buscar(std::to_string(d) + "\n" + serie(d), desde, desde * 10 - 1, ocupado, candidato, libre))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace ph

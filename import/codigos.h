@@ -48,6 +48,14 @@ public:
     bool Buscar(const std::string& serie, long long desde, long long hasta, const Ocupado& ocupado,
                 const Candidato& candidato, std::string& libre);
 
+    // The same for k >= 1, number by number of digits d from cifrasDesde to cifrasHasta,
+    // where serie(d) names what the candidates of d digits depend on (for "the first
+    // 10 - d characters of the code, then k", those characters). Searches whose
+    // candidates coincide then share one series, so that codes with a common beginning
+    // do not each walk past the numbers the others took.
+    bool BuscarPorCifras(const std::function<std::string(int)>& serie, int cifrasDesde, int cifrasHasta,
+                         const Ocupado& ocupado, const Candidato& candidato, std::string& libre);
+
 private:
     std::unordered_map<std::string, long long> siguiente_;
 };

@@ -42,9 +42,10 @@ void TransformarAulas(ContextoImportacion& ctx) {
             // base cut shorter when the number has three or more digits, so that the
             // code keeps at most 10 characters.
             const std::string base = Left(corto, 8);
-            buscador.Buscar(">" + usados.Clave(base), 1, kSinLimite, ocupado,
-                            [&](long long k) { return Left(base, 10 - std::max(2, Digitos(k))) + std::to_string(k); },
-                            corto);
+            const std::string clave = usados.Clave(base);
+            buscador.BuscarPorCifras([&](int d) { return ">" + Left(clave, 10 - std::max(2, d)); }, 1, 18, ocupado,
+                                     [&](long long k) { return Left(base, 10 - std::max(2, Digitos(k))) + std::to_string(k); },
+                                     corto);
         }
 
         usados.Anadir(corto);

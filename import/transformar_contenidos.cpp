@@ -7,8 +7,6 @@
 #include "import/etapas.h"
 #include "import/nombres_asignatura.h"
 
-#include <limits>
-
 namespace ph {
 
 namespace a = centro::contenido;
@@ -42,9 +40,9 @@ void TransformarContenidos(ContextoImportacion& ctx) {
                 // Taken by another subject: its first 10 - digits(k) characters followed
                 // by the smallest number k that makes it free.
                 const std::string base = corto;
-                buscador.Buscar(base, 1, std::numeric_limits<long long>::max(), ocupado,
-                                [&](long long k) { return Left(base, 10 - Digitos(k)) + std::to_string(k); },
-                                corto);
+                buscador.BuscarPorCifras([&](int d) { return Left(base, 10 - d); }, 1, 18, ocupado,
+                                         [&](long long k) { return Left(base, 10 - Digitos(k)) + std::to_string(k); },
+                                         corto);
             }
             ctx.CodigosUsados.insert(corto);
             ctx.ContenidosVistos.insert(codigo);

@@ -8,7 +8,6 @@
 #include "import/etapas.h"
 
 #include <algorithm>
-#include <limits>
 #include <unordered_map>
 
 namespace ph {
@@ -52,17 +51,19 @@ private:
     // to 10 - digits(k) characters instead, so that the search always ends.
     std::string Numerada(const std::string& codigo) {
         const std::string base = Longitud(codigo) >= 10 ? Left(codigo, 9) : codigo;
+        const long largo = Longitud(base);
+        const std::string clave = usados_.Clave(base);
         auto ocupado = [&](const std::string& c) { return usados_.Contiene(c); };
-        long long hasta = 1;
-        for (long i = 0; i < std::max(3L, 11 - Longitud(base)); ++i) hasta *= 10;
-        const std::string serie = usados_.Clave(codigo);
         std::string libre;
-        if (buscador_.Buscar(serie, 1, hasta - 1, ocupado,
-                             [&](long long k) { return Acortar(base + std::to_string(k)); }, libre))
+        // A candidate of base and k that fits is base + k; one that does not is its first
+        // 8 characters (from base, then k's first digits) and k's last 2 digits.
+        auto serie = [&](int d) { return largo + d <= 10 ? "=" + clave : ">" + Left(clave, 8); };
+        if (buscador_.BuscarPorCifras(serie, 1, int(std::max(3L, 11 - largo)), ocupado,
+                                      [&](long long k) { return Acortar(base + std::to_string(k)); }, libre))
             return libre;
-        buscador_.Buscar("\n" + serie, 1, std::numeric_limits<long long>::max(), ocupado,
-                         [&](long long k) { return Left(base, 10 - Digitos(k)) + std::to_string(k); },
-                         libre);
+        buscador_.BuscarPorCifras([&](int d) { return "#" + Left(clave, 10 - d); }, 1, 18, ocupado,
+                                  [&](long long k) { return Left(base, 10 - Digitos(k)) + std::to_string(k); },
+                                  libre);
         return libre;
     }
 

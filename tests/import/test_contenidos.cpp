@@ -102,6 +102,13 @@ INSTANTIATE_TEST_SUITE_P(
                        {Contenido("ABCDEFGHK1", "C1", "a"), Contenido("ABCDEFGHKL", "C1", "b"),
                         Contenido("ABCDEFGHIJKL", "C1", "c")},
                        {{{"COD", "ABCDEFGHK1"}}, {{"COD", "ABCDEFGHKL"}}, {{"COD", "ABCDEFGHK2"}}}},
+        CasoContenidos{"CodigosLibresDeOtrasBases",
+                       // KM's free code may not be K1, taken by KL's; ZB... numbers on its own.
+                       {Contenido("ABCDEFGHIJKL", "C1", "a"), Contenido("ABCDEFGHXXKL", "C1", "b"),
+                        Contenido("ABCDEFGHIJKM", "C1", "c"), Contenido("ABCDEFGHXXKM", "C1", "d"),
+                        Contenido("ZBCDEFGHIJKL", "C1", "e"), Contenido("ZBCDEFGHXXKL", "C1", "f")},
+                       {{{"COD", "ABCDEFGHKL"}}, {{"COD", "ABCDEFGHK1"}}, {{"COD", "ABCDEFGHKM"}},
+                        {{"COD", "ABCDEFGHK2"}}, {{"COD", "ZBCDEFGHKL"}}, {{"COD", "ZBCDEFGHK1"}}}},
         CasoContenidos{"CodigoItacaDeMasDeVeinte",
                        // Stored cut to 20: a later occurrence finds no row to update.
                        {Contenido("ABCDEFGHIJKLMNOPQRSTUVWXY", "C1", "Llarg"),

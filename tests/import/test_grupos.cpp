@@ -134,6 +134,9 @@ INSTANTIATE_TEST_SUITE_P(
                          {"ABCDEFGHKL", "ABCDEFGHX1", "ABCDEFGHX2"}},
         CasoAbreviaturas{"LargoQueCoincideConUnCodigoDado",
                          {"ABCDEFGHKL", "ABCDEFGHijKL"}, {"ABCDEFGHKL", "ABCDEFGHi1"}},
+        CasoAbreviaturas{"CadaCodigoNumeraPorSuCuenta",
+                         {"ABCDEFGHIJ", "ABCDEFGHIJ", "ZBCDEFGHIJ", "ZBCDEFGHIJ", "1A", "1A"},
+                         {"ABCDEFGHIJ", "ABCDEFGHI1", "ZBCDEFGHIJ", "ZBCDEFGHI1", "1A", "1A1"}},
         CasoAbreviaturas{"NumeroYaDadoSeSalta", {"2B1", "2B", "2b", "2B2"}, {"2B1", "2B", "2b2", "2B21"}},
         // 1 + 9 + 100 shortened forms exist for a code of 10 characters; past them the base
         // is cut further and the codes stay unique.
