@@ -1,6 +1,8 @@
 // CrearDiasHoras: the frame of days and sessions from the session lines.
 #include "etapas_prueba.h"
 
+#include "cli_prueba.h"
+
 #include "common/error.h"
 #include "import/etapas.h"
 
@@ -148,6 +150,19 @@ INSTANTIATE_TEST_SUITE_P(Casos, LineaMala,
                                            CasoMala{"x2 de 08:00 a 08:55", "x2"},         // order
                                            CasoMala{" 2 de 08:0", ""},                    // cut short
                                            CasoMala{"", ""}));
+
+TEST_F(DiasHoras, AnIndependentReaderSeesTheSameFrame) {
+    CrearDiasHoras(stemp.ruta(), {" 1 de 08:00 a 08:55", "12 de 23:30 a 00:15"}, "MATI", "CASTELLANO");
+    ASSERT_TRUE(HayLeerDbf());
+    std::vector<std::string> cabecera;
+    const std::string tdbf = VolcarConTDbf(stemp.ruta(), "DIASHORAST", &cabecera);
+    EXPECT_EQ(tdbf, VolcarPropio(stemp.ruta(), "DIASHORAST"));
+    EXPECT_EQ(Lineas(tdbf).size(), 15u);
+    EXPECT_NE(tdbf.find("|Miércoles|"), std::string::npos) << tdbf;
+    EXPECT_NE(tdbf.find("|-1395|0|MATI|12"), std::string::npos) << tdbf;
+    EXPECT_NE(std::find(cabecera.begin(), cabecera.end(), "NIVEL 7"), cabecera.end());
+    EXPECT_NE(std::find(cabecera.begin(), cabecera.end(), "CAMPO SESION_ORDEN I 4 0"), cabecera.end());
+}
 
 TEST(DiasHorasEtapa, TakesTheLinesTemplateAndLanguageOfTheRun) {
     CarpetaTemporal stemp;

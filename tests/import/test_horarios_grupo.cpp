@@ -1,6 +1,8 @@
 // TransformarHorariosGrupo: periods, teachers and rooms from the group timetable lines.
 #include "etapas_prueba.h"
 
+#include "cli_prueba.h"
+
 #include "import/etapas.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +109,13 @@ TEST_F(HorariosGrupo, ASecondTeacherGetsAFullRowOfItsOwn) {
                         {"HORAS", "1"},    {"SESIONES", "1111"}, {"NCONEX", ""},      {"CLAVE", "g2"},
                         {"CLAVECURSO", "c1"}, {"CTAREA", "*479"}, {"ASIG_ITACA", "m1"}};
     EXPECT_EQ(filas[2], esperada);
+
+    // Another engine reads the packed table alike: the deleted rows are gone from the file.
+    ASSERT_TRUE(HayLeerDbf());
+    const std::string tdbf = VolcarConTDbf(stemp.ruta(), "ASIGT");
+    EXPECT_EQ(tdbf, VolcarPropio(stemp.ruta(), "ASIGT"));
+    EXPECT_EQ(ph::prueba::Lineas(tdbf).size(), 4u);
+    EXPECT_EQ(RegistrosEnArchivo(stemp / "ASIGT.DBF"), 3u);
 }
 
 // Answer No, template P1: lines in order -> the rows left, in stored order.

@@ -1,6 +1,8 @@
 // QuitarSinClases: groups and teachers without ASIGT rows, removed after the question.
 #include "etapas_prueba.h"
 
+#include "cli_prueba.h"
+
 #include "import/etapas.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +53,9 @@ TEST_P(Poda, RemovesWhatItShould) {
     // Removed rows have left the files, not only been marked.
     EXPECT_EQ(RegistrosEnArchivo(stemp / "GRUPOST.DBF"), c.grupos.size());
     EXPECT_EQ(RegistrosEnArchivo(stemp / "PROFT.DBF"), c.profesores.size());
+    ASSERT_TRUE(HayLeerDbf());
+    for (const char* tabla : {"GRUPOST", "PROFT"})
+        EXPECT_EQ(VolcarConTDbf(stemp.ruta(), tabla), VolcarPropio(stemp.ruta(), tabla)) << tabla;
 }
 
 const Lista kTodosGrupos{"1A", "1B", "2A", "2B"};
