@@ -124,7 +124,7 @@ Cabecera LeerCabecera(const std::string& ruta, const std::string& c) {
     for (;;) {
         if (pos >= fin) throw danada("falta el final de la lista de campos (byte 0x0D)");
         if (c[pos] == '\x0D') break;
-        if (pos + descriptor > fin) throw danada("la lista de campos está incompleta");
+        if (pos + descriptor > fin) throw danada("falta el final de la lista de campos (byte 0x0D)");
         Campo campo;
         if (nivel7) {
             campo.nombre = HastaNulo(c, pos, 32);

@@ -256,9 +256,10 @@ void Codificar(const Contexto& ctx, Familia familia, char* registro, const Valor
         case '+':
             if (n != 4) break;
             {
+                // At level 7 all zero bytes mean blank, which leaves the smallest number out.
+                const long long minimo = std::numeric_limits<std::int32_t>::min() + (familia == Familia::Nivel7);
                 auto v = static_cast<std::uint32_t>(static_cast<std::int32_t>(
-                    EnteroParaCampo(ctx, valor, std::numeric_limits<std::int32_t>::min(),
-                                    std::numeric_limits<std::int32_t>::max())));
+                    EnteroParaCampo(ctx, valor, minimo, std::numeric_limits<std::int32_t>::max())));
                 if (familia == Familia::Nivel7) PonerBigEndian(p, 4, v ^ 0x80000000u);
                 else PonerLittleEndian(p, 4, v);
             }
