@@ -121,7 +121,8 @@ long long EnteroParaCampo(const Contexto& ctx, const Valor& v, long long minimo,
 std::string TextoDeReal(double v) {
     if (v == 0) return "0";
     char buf[400];
-    auto fmt = std::fabs(v) < 1e21 ? std::chars_format::fixed : std::chars_format::general;
+    const double a = std::fabs(v);
+    auto fmt = a >= 1e-7 && a < 1e21 ? std::chars_format::fixed : std::chars_format::general;
     auto r = std::to_chars(buf, buf + sizeof buf, v, fmt);
     return std::string(buf, r.ptr);
 }
@@ -174,6 +175,7 @@ Valor Decodificar(const Campo& campo, Familia familia, const char* registro, con
             return v;
         case 'B':
             if (!fox || n != 8) break;
+            if (SinRelleno(p, 8).empty()) return v;  // blanks, as some engines leave a new row
             v.clase = Valor::Real;
             v.real = RealDeBits(LittleEndian(p, 8));
             return v;

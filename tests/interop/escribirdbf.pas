@@ -28,7 +28,27 @@ type
   TSinTraduccion = class
     { Keeps the bytes as given: this program converts the text itself. }
     function Copiar(Dbf: TDbf; Src, Dest: PChar; ToOem: Boolean): Integer;
+    { TDbf opens read-only a table whose code page the system lacks: this program
+      converts the text itself, so it keeps the table writable and notes its page. }
+    procedure SinPagina(Dbf: TDbf; var Action: TDbfLanguageAction);
   end;
+
+var
+  PaginaArchivo: Cardinal = 0;
+
+procedure TSinTraduccion.SinPagina(Dbf: TDbf; var Action: TDbfLanguageAction);
+begin
+  PaginaArchivo := Dbf.CodePage;
+  Action := laForceANSI;
+end;
+
+function PaginaDe(T: TDbf): Cardinal;
+begin
+  if PaginaArchivo <> 0 then
+    Result := PaginaArchivo
+  else
+    Result := T.CodePage;
+end;
 
 function TSinTraduccion.Copiar(Dbf: TDbf; Src, Dest: PChar; ToOem: Boolean): Integer;
 begin
@@ -76,7 +96,7 @@ var
 begin
   Campo := T.FieldByName(Def.FieldName);
   case Def.NativeFieldType of
-    'C': Campo.AsString := DePagina(Texto, T.CodePage);
+    'C': Campo.AsString := DePagina(Texto, PaginaDe(T));
     'L': Campo.AsBoolean := Texto = 'T';
     'D':
       begin
@@ -152,6 +172,7 @@ begin
       T.FilePathFull := ExtractFilePath(ExpandFileName(ParamStr(2)));
       T.TableName := ExtractFileName(ParamStr(2));
       T.OnTranslate := @Traductor.Copiar;
+      T.OnLanguageWarning := @Traductor.SinPagina;
       nivel := 7;
       idioma := -1;
       enFila := False;
