@@ -70,6 +70,7 @@ TCurExp::TCurExp(QWidget* owner) : QDialog(owner) {
             [this](const QString& texto) { ComboBoxCursoChange(texto); });
     connect(BitBtnContinuar, &QPushButton::clicked, this, [this] { BitBtnContinuarClick(); });
     InstalarTeclaAyuda(this);
+    CentrarEnPantalla(this);
 }
 
 void TCurExp::showEvent(QShowEvent* evento) {

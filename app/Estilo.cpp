@@ -2,11 +2,14 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
 #include <QPixmap>
+#include <QScreen>
+#include <QWidget>
 
 QFont FuenteBase() {
     static const QString familia = [] {
@@ -72,6 +75,11 @@ void ColocarHasta(QLabel* etiqueta, int x, int y, int limite) {
     etiqueta->setFont(f);
     Colocar(etiqueta, x, y);
     if (etiqueta->width() > sitio) etiqueta->resize(sitio, etiqueta->height());
+}
+
+void CentrarEnPantalla(QWidget* ventana) {
+    QScreen* pantalla = ventana->screen() ? ventana->screen() : QGuiApplication::primaryScreen();
+    if (pantalla) ventana->move(pantalla->availableGeometry().center() - ventana->rect().center());
 }
 
 namespace {

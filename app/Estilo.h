@@ -26,6 +26,9 @@ void Colocar(QLabel* etiqueta, int x, int y, int ancho = 0, int alto = 0);
 // little smaller) to fit.
 void ColocarHasta(QLabel* etiqueta, int x, int y, int limite);
 
+// Moves a window to the middle of the screen it will show on.
+void CentrarEnPantalla(QWidget* ventana);
+
 // The green tick of OK-kind buttons and the door of close-kind buttons.
 QIcon GlifoOk();
 QIcon GlifoSalir();

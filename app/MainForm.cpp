@@ -14,11 +14,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 #include <cstdio>
 
@@ -63,9 +61,7 @@ TMForm::TMForm(const QStringList& parametros, const QString& rutaIni, QWidget* p
     CrearControles();
     DecidirModo(parametros);
     InstalarTeclaAyuda(this);
-
-    if (QScreen* pantalla = QGuiApplication::primaryScreen())
-        move(pantalla->availableGeometry().center() - rect().center());
+    CentrarEnPantalla(this);
 }
 
 void TMForm::CrearControles() {

@@ -114,6 +114,7 @@ TPlantillas::TPlantillas(QWidget* owner) : QDialog(owner), carpetaIntercambio(ph
     connect(ComboBoxValCast, &QComboBox::currentTextChanged, this, [this] { ComboBoxPlantillaChange(); });
     connect(BitBtnContinuar, &QPushButton::clicked, this, [this] { BitBtnContinuarClick(); });
     InstalarTeclaAyuda(this);
+    CentrarEnPantalla(this);
 }
 
 QString TPlantillas::Idioma() const { return ComboBoxValCast->currentText(); }
