@@ -15,6 +15,7 @@
 
 #include "common/carpeta.h"
 #include "common/error.h"
+#include "common/escritura_atomica.h"
 
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
@@ -23,21 +24,11 @@
 #include <libxml/xmlsave.h>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <mutex>
-#include <sys/stat.h>
-
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace ph {
 
@@ -163,20 +154,6 @@ Declaracion LeerDeclaracion(const std::string& datos) {
 }
 
 // ---------------------------------------------------------------- errors
-
-std::string DescripcionErrno(int e) {
-    switch (e) {
-    case ENOENT: return "no existe";
-    case EACCES: case EPERM: return "no hay permiso de acceso";
-    case EISDIR: return "es una carpeta";
-    case ENOTDIR: return "una parte de la ruta no es una carpeta";
-    case ENOSPC: return "no queda espacio en el disco";
-    case EROFS: return "el sistema de archivos es de solo lectura";
-    case EBUSY: return "está en uso";
-    case EFBIG: return "el archivo supera el tamaño permitido";
-    default: return std::strerror(e);
-    }
-}
 
 struct RecogidaErrores {
     std::string primero;  // first error that stopped the parse or counts against it
@@ -318,112 +295,8 @@ std::vector<NodoXml> Buscar(xmlDoc* doc, const std::string& ruta, size_t limite)
 
 // ---------------------------------------------------------------- saving
 
-struct Salida {
-    int fd = -1;
-    int error = 0;  // errno of the first failed write
-};
-
-int Escribir(void* contexto, const char* buf, int len) {
-    auto* s = static_cast<Salida*>(contexto);
-    int hecho = 0;
-    while (hecho < len) {
-#ifdef _WIN32
-        int n = _write(s->fd, buf + hecho, unsigned(len - hecho));
-#else
-        ssize_t n = ::write(s->fd, buf + hecho, size_t(len - hecho));
-#endif
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            s->error = errno;
-            return -1;
-        }
-        hecho += int(n);
-    }
-    return len;
-}
-
-#ifdef _WIN32
-std::wstring Ancha(const std::string& t) {
-    int n = MultiByteToWideChar(CP_UTF8, 0, t.c_str(), -1, nullptr, 0);
-    std::wstring w(size_t(n > 0 ? n : 1), L'\0');
-    if (n > 0) MultiByteToWideChar(CP_UTF8, 0, t.c_str(), -1, w.data(), n);
-    w.resize(wcslen(w.c_str()));
-    return w;
-}
-#endif
-
-// A new, empty file next to ruta with a name of its own; fills temporal. -1 and errno on
-// failure.
-int CrearTemporal(const std::string& ruta, std::string& temporal) {
-#ifdef _WIN32
-    for (unsigned intento = 0; intento < 100; ++intento) {
-        char sufijo[32];
-        std::snprintf(sufijo, sizeof sufijo, ".tmp-%08lx%02u", GetTickCount(), intento);
-        temporal = ruta + sufijo;
-        int fd = _wopen(Ancha(temporal).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-#else
-    std::string plantilla = ruta + ".tmp-XXXXXX";
-    int fd = mkstemp(plantilla.data());
-    if (fd >= 0) temporal = plantilla;
-    return fd;
-#endif
-}
-
-// Gives the new file the rights an ordinary new file (or the file it replaces) has.
-void AjustarPermisos([[maybe_unused]] int fd, [[maybe_unused]] const std::string& ruta) {
-#ifndef _WIN32
-    struct stat st;
-    mode_t modo;
-    if (::stat(ruta.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        modo = st.st_mode & 07777;
-    } else {
-        mode_t mascara = ::umask(022);
-        ::umask(mascara);
-        modo = 0666 & ~mascara;
-    }
-    (void)::fchmod(fd, modo);
-#endif
-}
-
-int Sincronizar(int fd) {
-#ifdef _WIN32
-    return _commit(fd);
-#else
-    return ::fsync(fd);
-#endif
-}
-
-int Cerrar(int fd) {
-#ifdef _WIN32
-    return _close(fd);
-#else
-    return ::close(fd);
-#endif
-}
-
-// Puts temporal in the place of ruta in one step. 0, or -1 and errno.
-int Reemplazar(const std::string& temporal, const std::string& ruta) {
-#ifdef _WIN32
-    if (MoveFileExW(Ancha(temporal).c_str(), Ancha(ruta).c_str(),
-                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return 0;
-    DWORD e = GetLastError();
-    errno = (e == ERROR_ACCESS_DENIED) ? EACCES : (e == ERROR_SHARING_VIOLATION) ? EBUSY : EIO;
-    return -1;
-#else
-    return ::rename(temporal.c_str(), ruta.c_str());
-#endif
-}
-
-void Borrar(const std::string& ruta) {
-#ifdef _WIN32
-    _wunlink(Ancha(ruta).c_str());
-#else
-    ::unlink(ruta.c_str());
-#endif
+int EscribirEn(void* salida, const char* datos, int cuantos) {
+    return static_cast<EscrituraAtomica*>(salida)->Escribir(datos, size_t(cuantos)) ? cuantos : -1;
 }
 
 }  // namespace
@@ -619,45 +492,19 @@ void DocumentoXml::PonerRaiz(NodoXml elemento) {
 }
 
 void DocumentoXml::Guardar(const std::string& ruta) const {
-    auto fallo = [&](const std::string& por) {
-        return Error("No se puede guardar el archivo «" + ruta + "»: " + por + ".");
-    };
-    if (!d->doc || !xmlDocGetRootElement(d->doc)) throw fallo("el documento no tiene elemento raíz");
-
-    std::string temporal;
-    Salida salida;
-    salida.fd = CrearTemporal(ruta, temporal);
-    if (salida.fd < 0) throw fallo("no se puede crear un archivo en su carpeta (" + DescripcionErrno(errno) + ")");
-
+    if (!d->doc || !xmlDocGetRootElement(d->doc))
+        throw Error("No se puede guardar el archivo «" + ruta + "»: el documento no tiene elemento raíz.");
+    EscrituraAtomica salida(ruta);
     SilencioLibxml silencio;
-    std::string por;
-    const char* codificacion = d->doc->encoding ? C(d->doc->encoding) : "UTF-8";
-    xmlSaveCtxtPtr s = xmlSaveToIO(Escribir, nullptr, &salida, codificacion, 0);
-    if (!s) {
-        por = "la codificación «" + std::string(codificacion) + "» no se puede escribir";
-    } else {
-        long r1 = xmlSaveDoc(s, d->doc);
-        int r2 = xmlSaveClose(s);
-        if (salida.error) por = "error al escribir (" + DescripcionErrno(salida.error) + ")";
-        else if (r1 < 0 || r2 < 0)
-            por = "error al escribir el documento en " + std::string(codificacion) +
-                  (silencio.Primero().empty() ? "" : " (" + silencio.Primero() + ")");
-    }
-    if (por.empty()) {
-        AjustarPermisos(salida.fd, ruta);
-        if (Sincronizar(salida.fd) != 0) por = "error al escribir en el disco (" + DescripcionErrno(errno) + ")";
-    }
-    if (Cerrar(salida.fd) != 0 && por.empty()) por = "error al cerrar el archivo (" + DescripcionErrno(errno) + ")";
-    if (por.empty() && Reemplazar(temporal, ruta) != 0) {
-        int e = errno;
-        std::error_code ec;
-        if (std::filesystem::is_directory(RutaNativa(ruta), ec)) e = EISDIR;
-        por = DescripcionErrno(e);
-    }
-    if (!por.empty()) {
-        Borrar(temporal);
-        throw fallo(por);
-    }
+    const std::string codificacion = d->doc->encoding ? C(d->doc->encoding) : "UTF-8";
+    xmlSaveCtxtPtr s = xmlSaveToIO(EscribirEn, nullptr, &salida, codificacion.c_str(), 0);
+    if (!s) salida.Abandonar("la codificación «" + codificacion + "» no se puede escribir");
+    const long escrito = xmlSaveDoc(s, d->doc);
+    const int cerrado = xmlSaveClose(s);
+    if ((escrito < 0 || cerrado < 0) && !salida.Fallida())
+        salida.Abandonar("error al escribir el documento en " + codificacion +
+                         (silencio.Primero().empty() ? "" : " (" + silencio.Primero() + ")"));
+    salida.Terminar();
 }
 
 }  // namespace ph
