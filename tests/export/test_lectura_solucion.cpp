@@ -281,15 +281,16 @@ std::string LineasFilas(const std::vector<FilaSoluc>& filas) {
     return texto;
 }
 
-// UTF-8 text whose characters are all below U+0100, as single Windows-1252 bytes.
-std::string Latin1(const std::string& utf8) {
-    std::string r;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        unsigned char c = utf8[i];
-        if (c == 0xC2 || c == 0xC3) r += char(((c & 0x03) << 6) | (utf8[++i] & 0x3F));
-        else r += char(c);
-    }
-    return r;
+// The solution for Free Pascal's TDbf at level 7, with binary integers for DIA and HORA.
+std::string DescripcionTDbf(const std::vector<FilaSoluc>& filas) {
+    std::string texto =
+        "NIVEL 7\nCAMPO ASIG C 10\nCAMPO TAREA C 10\nCAMPO DIA I\nCAMPO HORA I\nCAMPO MARCO C 1\n"
+        "CAMPO CODGRUPO C 10\nCAMPO PROF C 10\nCAMPO AULA C 10\n";
+    for (const FilaSoluc& f : filas)
+        texto += "FILA\nASIG=" + f.asig + "\nTAREA=" + f.tarea + "\nDIA=" + std::to_string(f.dia) +
+                 "\nHORA=" + std::to_string(f.hora) + "\nMARCO=" + f.marco + "\nCODGRUPO=" + f.codgrupo +
+                 "\nPROF=" + f.prof + "\nAULA=" + f.aula + "\n";
+    return texto;
 }
 
 // Writes the solution with Debian's python3-dbf: dBase III with N fields for DIA and HORA,
@@ -336,9 +337,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Escritor{"TDbfNivel7",
                  [](const CarpetaTemporal& dir, const std::string& ruta, std::string* salida) {
-                     EscribirArchivo(dir / "filas.txt", Latin1(LineasFilas(kFilasAjenas)));
-                     return Ejecutar("'" + std::string(PH_BINARIOS) + "/interop/soluc_tdbf' '" + ruta + "' '" +
-                                         dir / "filas.txt" + "'",
+                     EscribirArchivo(dir / "descripcion.txt", DescripcionTDbf(kFilasAjenas));
+                     return Ejecutar("'" + std::string(PH_BINARIOS) + "/interop/escribirdbf' '" +
+                                         dir / "descripcion.txt" + "' '" + ruta + "'",
                                      salida);
                  }},
         Escritor{"PythonDBaseIII",
