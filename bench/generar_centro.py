@@ -28,12 +28,15 @@ def dni(numero, extranjero=False):
 
 
 class Documentos:
-    """Identity-document numbers, unique across the whole file."""
+    """Identity-document numbers, unique across the whole file. They come from a generator
+    of their own, so that drawing them never shifts the choices that shape a school."""
 
-    def __init__(self):
+    def __init__(self, semilla):
         self.usados = set()
+        self.rng = random.Random("%s/documentos" % semilla)
 
-    def nuevo(self, rng, extranjero=False):
+    def nuevo(self, extranjero=False):
+        rng = self.rng
         while True:
             n = rng.randrange(10**7, 10**8) if not extranjero else rng.randrange(10**6, 10**7)
             texto = dni(n, extranjero)
@@ -53,12 +56,16 @@ def vacio_o(rng, valor, probabilidad):
 
 
 class Escuela:
-    """One school's worth of the sections that the transfer reads (block b of the file)."""
+    """One school's worth of the sections that the transfer reads (block b of the file).
+
+    Every block makes the same choices of structure (who teaches what, how many lines a
+    session has...), so that scale k holds exactly k times the elements of scale 1; the
+    codes, the identity documents and the names differ from block to block."""
 
     def __init__(self, b, semilla, documentos):
         self.b = b
-        rng = random.Random("%s/%d/modelo" % (semilla, b))
-        self.rng = rng
+        rng = random.Random("%s/modelo" % semilla)
+        self.nombres = random.Random("%s/%d/nombres" % (semilla, b))
         sufijo = "" if b == 0 else str(b)
 
         # Teachings.
@@ -159,14 +166,15 @@ class Escuela:
 
     def _docente(self, rng, documentos, dep):
         extranjero = rng.random() < 0.03
-        nombre = rng.choice(D.NOMBRES)
-        ap1 = rng.choice(D.APELLIDOS)
-        ap2 = " " if extranjero or rng.random() < 0.02 else rng.choice(D.APELLIDOS)
+        sin_segundo = rng.random() < 0.02
+        nombre = self.nombres.choice(D.NOMBRES)
+        ap1 = self.nombres.choice(D.APELLIDOS)
+        ap2 = " " if extranjero or sin_segundo else self.nombres.choice(D.APELLIDOS)
         usuario = "%s%s" % (nombre.split()[0][0], ap1)
         usuario = usuario.lower().translate(str.maketrans("àáèéíïòóúüç·ñ ", "aaeeiioouuc-n_"))
         email1 = "%s%d@%s" % (usuario, rng.randrange(1, 99), rng.choice(D.DOMINIOS))
         return {
-            "documento": documentos.nuevo(rng, extranjero), "nombre": nombre, "apellido1": ap1,
+            "documento": documentos.nuevo(extranjero), "nombre": nombre, "apellido1": ap1,
             "apellido2": ap2, "sexo": rng.choice("HM"),
             "fecha_nacimiento": "%02d/%02d/%d" % (rng.randrange(1, 29), rng.randrange(1, 13),
                                                   rng.randrange(1960, 1997)),
@@ -295,11 +303,11 @@ def filas_leidas(escuelas, semilla):
 
     def horarios_grupo():
         for e in escuelas:
-            yield from lineas_grupo(e, random.Random("%s/%d/horarios_grupo" % (semilla, e.b)))
+            yield from lineas_grupo(e, random.Random("%s/horarios_grupo" % semilla))
 
     def horarios_ocupacion():
         for e in escuelas:
-            yield from lineas_ocupacion(e, random.Random("%s/%d/horarios_ocupacion" % (semilla, e.b)))
+            yield from lineas_ocupacion(e, random.Random("%s/horarios_ocupacion" % semilla))
 
     return {
         "plantillas_horario": ("plantilla_horario", plantillas), "sesiones_horario": ("sesion_horario", sesiones),
@@ -382,7 +390,7 @@ ORDEN = [
 
 
 def generar(escala, semilla, salida, codificacion):
-    documentos = Documentos()
+    documentos = Documentos(semilla)
     escuelas = [Escuela(b, semilla, documentos) for b in range(escala)]
     leidas = filas_leidas(escuelas, semilla)
     ignoradas = secciones_ignoradas.secciones(escuelas, semilla, documentos)

@@ -12,7 +12,9 @@ ALUMNOS_POR_ESCUELA = 1500
 
 
 def _rng(semilla, b, seccion):
-    return random.Random("%s/%d/%s" % (semilla, b, seccion))
+    # The same for every school block: each block makes the same choices of structure, so
+    # that scale k holds exactly k times the elements of scale 1.
+    return random.Random("%s/%s" % (semilla, seccion))
 
 
 def _fecha(rng, desde, hasta):
@@ -24,6 +26,7 @@ def _alumnos(e, semilla, documentos):
     if hasattr(e, "alumnos"):
         return e.alumnos
     rng = _rng(semilla, e.b, "alumnos")
+    nombres = random.Random("%s/%d/alumnos" % (semilla, e.b))
     grupos = [g for g in e.grupos]
     e.alumnos = []
     for i in range(ALUMNOS_POR_ESCUELA):
@@ -32,9 +35,9 @@ def _alumnos(e, semilla, documentos):
         cp, municipio = rng.choice(D.LOCALIDADES)
         e.alumnos.append({
             "nia": str(10000000 + 100000 * e.b + i), "grupo": g, "curso": g["cursos"][0],
-            "documento": documentos.nuevo(rng, rng.random() < 0.06) if adulto or rng.random() < 0.6 else " ",
-            "nombre": rng.choice(D.NOMBRES), "apellido1": rng.choice(D.APELLIDOS),
-            "apellido2": rng.choice(D.APELLIDOS) if rng.random() > 0.04 else " ",
+            "documento": documentos.nuevo(rng.random() < 0.06) if adulto or rng.random() < 0.6 else " ",
+            "nombre": nombres.choice(D.NOMBRES), "apellido1": nombres.choice(D.APELLIDOS),
+            "apellido2": nombres.choice(D.APELLIDOS) if rng.random() > 0.04 else " ",
             "sexo": rng.choice("HM"), "fecha_nacimiento": _fecha(rng, 1995 if adulto else 2007, 2013),
             "domicilio": "%s, %d" % (rng.choice(D.CALLES), rng.randrange(1, 120)),
             "cp": cp, "municipio": municipio, "telefono": "6%08d" % rng.randrange(10**8),
@@ -93,7 +96,7 @@ def secciones(escuelas, semilla, documentos):
     def familiares(e, rng):
         for a in _alumnos(e, semilla, documentos):
             for k in range(a["familiares"]):
-                yield [("documento", documentos.nuevo(rng)), ("nombre", rng.choice(D.NOMBRES)),
+                yield [("documento", documentos.nuevo()), ("nombre", rng.choice(D.NOMBRES)),
                        ("apellido1", a["apellido1"] if k == 0 else rng.choice(D.APELLIDOS)),
                        ("apellido2", rng.choice(D.APELLIDOS)), ("telefono", "6%08d" % rng.randrange(10**8)),
                        ("email", " " if rng.random() < 0.3 else "familia%s@%s" % (a["nia"], rng.choice(D.DOMINIOS))),
