@@ -2,10 +2,9 @@
 
 #include "common/carpeta.h"
 #include "common/error.h"
+#include "common/escritura_atomica.h"
 #include "common/texto.h"
 
-#include <atomic>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -161,8 +160,7 @@ void EscribirIni(const std::string& ruta, const std::string& seccion, const std:
     const fs::path destino = RutaNativa(ruta);
     std::error_code ec;
     std::string actual;
-    const bool existia = fs::exists(destino, ec);
-    if (existia) {
+    if (fs::exists(destino, ec)) {
         std::ifstream f(destino, std::ios::binary);
         if (!f) throw Error("No se puede leer el archivo «" + ruta + "».");
         std::ostringstream s;
@@ -171,30 +169,9 @@ void EscribirIni(const std::string& ruta, const std::string& seccion, const std:
     }
     const std::string nuevo = CambiarValorIni(actual, seccion, clave, valor);
 
-    static std::atomic<unsigned> contador{0};
-    const auto marca = std::chrono::steady_clock::now().time_since_epoch().count();
-    fs::path temporal = destino;
-    temporal += ".tmp" + std::to_string(marca) + "-" + std::to_string(contador++);
-    {
-        std::ofstream f(temporal, std::ios::binary | std::ios::trunc);
-        if (!f) throw Error("No se puede escribir el archivo «" + ruta + "»: no se puede crear un archivo en su carpeta.");
-        f << nuevo;
-        f.close();
-        if (!f) {
-            fs::remove(temporal, ec);
-            throw Error("No se puede escribir el archivo «" + ruta + "».");
-        }
-    }
-    if (existia) {
-        auto permisos = fs::status(destino, ec).permissions();
-        if (!ec) fs::permissions(temporal, permisos, ec);
-    }
-    fs::rename(temporal, destino, ec);
-    if (ec) {
-        std::error_code ignorar;
-        fs::remove(temporal, ignorar);
-        throw Error("No se puede escribir el archivo «" + ruta + "»: " + ec.message());
-    }
+    EscrituraAtomica escritura(ruta);
+    escritura.Escribir(nuevo.data(), nuevo.size());
+    escritura.Terminar();
 }
 
 std::optional<std::string> LeerIni(const std::string& ruta, const std::string& seccion,
