@@ -199,7 +199,9 @@ TEST_F(GeneradorCentro, TimetableLinesReferToTheirTemplateGroupCourseSubjectTeac
     }
     for (NodoXml n : doc->Seleccionar(centro::kGrupos)) {
         const std::string tutor = AllTrim(n.Atributo("tutor_ppal")) + AllTrim(n.Atributo("tutor_sec"));
-        if (!tutor.empty()) EXPECT_TRUE(docentes.count(tutor)) << tutor;
+        if (!tutor.empty()) {
+            EXPECT_TRUE(docentes.count(tutor)) << tutor;
+        }
     }
 }
 
