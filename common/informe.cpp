@@ -1,10 +1,6 @@
 #include "common/informe.h"
 
-#include "common/carpeta.h"
-#include "common/error.h"
-
-#include <cstdio>
-#include <fstream>
+#include "common/escritura_atomica.h"
 
 namespace ph {
 
@@ -38,26 +34,35 @@ const char* TituloCategoria(Categoria c) {
     return "";
 }
 
+const std::vector<Categoria>& TodasCategorias() {
+    static const std::vector<Categoria> todas = [] {
+        std::vector<Categoria> v;
+        for (int c = 0; c <= int(Categoria::SolucionDiaFueraDeSemana); ++c) v.push_back(Categoria(c));
+        return v;
+    }();
+    return todas;
+}
+
 void Informe::Anotar(Categoria c, std::string elemento, std::string consecuencia) {
-    avisos_.push_back({c, std::move(elemento), std::move(consecuencia)});
+    avisos_.push_back({c, std::move(elemento), std::move(consecuencia), 1});
 }
 
-void Informe::Contar(Categoria c, const std::string& clave, const std::string& consecuencia) {
-    Cuenta& k = cuentas_[{c, clave}];
-    ++k.n;
-    k.consecuencia = consecuencia;
+void Informe::Contar(Categoria c, const std::string& elemento, const std::string& consecuencia) {
+    auto [it, nuevo] = contados_.try_emplace({c, elemento}, avisos_.size());
+    if (nuevo) avisos_.push_back({c, elemento, consecuencia, 1});
+    else ++avisos_[it->second].cantidad;
 }
 
-void Informe::Cerrar() {
-    for (const auto& [clave, cuenta] : cuentas_)
-        avisos_.push_back({clave.first, clave.second + " (" + std::to_string(cuenta.n) + ")", cuenta.consecuencia});
-    cuentas_.clear();
+long Informe::Total(Categoria c) const {
+    long n = 0;
+    for (const Aviso& a : avisos_)
+        if (a.categoria == c) n += a.cantidad;
+    return n;
 }
 
 std::vector<std::pair<std::string, long>> Informe::Resumen() const {
     std::map<int, long> n;
-    for (const Aviso& a : avisos_) ++n[int(a.categoria)];
-    for (const auto& [clave, cuenta] : cuentas_) n[int(clave.first)] += 1;
+    for (const Aviso& a : avisos_) n[int(a.categoria)] += a.cantidad;
     std::vector<std::pair<std::string, long>> r;
     for (const auto& [c, total] : n) r.emplace_back(TituloCategoria(Categoria(c)), total);
     return r;
@@ -65,9 +70,9 @@ std::vector<std::pair<std::string, long>> Informe::Resumen() const {
 
 namespace {
 
+// A field in quotes when it holds the separator, a quote or a line break; quotes doubled.
 std::string CampoCsv(const std::string& s) {
-    bool comillas = s.find_first_of(";\"\r\n") != std::string::npos;
-    if (!comillas) return s;
+    if (s.find_first_of(";\"\r\n") == std::string::npos) return s;
     std::string r = "\"";
     for (char c : s) {
         if (c == '"') r += '"';
@@ -79,25 +84,13 @@ std::string CampoCsv(const std::string& s) {
 }  // namespace
 
 void Informe::GuardarCsv(const std::string& ruta) const {
-    const std::string temporal = ruta + ".tmp";
-    {
-        std::ofstream f(RutaNativa(temporal), std::ios::binary | std::ios::trunc);
-        if (!f) throw Error("No se puede escribir el informe «" + ruta + "».");
-        f << "\xEF\xBB\xBF" << "Categoría;Elemento;Consecuencia\r\n";
-        for (const Aviso& a : avisos_)
-            f << CampoCsv(TituloCategoria(a.categoria)) << ';' << CampoCsv(a.elemento) << ';'
-              << CampoCsv(a.consecuencia) << "\r\n";
-        f.flush();
-        if (!f) {
-            f.close();
-            BorrarSiExiste(temporal);
-            throw Error("No se puede escribir el informe «" + ruta + "».");
-        }
-    }
-    if (std::rename(temporal.c_str(), ruta.c_str()) != 0) {
-        BorrarSiExiste(temporal);
-        throw Error("No se puede escribir el informe «" + ruta + "».");
-    }
+    std::string texto = "\xEF\xBB\xBF" "Categoría;Elemento;Consecuencia;Cantidad\r\n";
+    for (const Aviso& a : avisos_)
+        texto += CampoCsv(TituloCategoria(a.categoria)) + ';' + CampoCsv(a.elemento) + ';' +
+                 CampoCsv(a.consecuencia) + ';' + std::to_string(a.cantidad) + "\r\n";
+    EscrituraAtomica archivo(ruta);
+    archivo.Escribir(texto.data(), texto.size());
+    archivo.Terminar();
 }
 
 }  // namespace ph

@@ -3,6 +3,7 @@
 // Collecting notices changes nothing in the tables or the schedule file.
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ph {
@@ -34,6 +35,9 @@ enum class Categoria {
     SolucionDiaFueraDeSemana,     // solution row kept with an empty day letter
 };
 
+// Every category, in the order of the enumeration.
+const std::vector<Categoria>& TodasCategorias();
+
 // The Spanish title of a category.
 const char* TituloCategoria(Categoria c);
 
@@ -41,32 +45,33 @@ struct Aviso {
     Categoria categoria;
     std::string elemento;      // which element or row: its codes and names
     std::string consecuencia;  // what the transfer did with it
+    long cantidad = 1;         // how many things the notice stands for (lines of a template, say)
 };
 
 class Informe {
 public:
     void Anotar(Categoria c, std::string elemento, std::string consecuencia);
-    // Counts one occurrence under a key (a template code, say); each key gives one notice
-    // whose text carries the count, added by Cerrar.
-    void Contar(Categoria c, const std::string& clave, const std::string& consecuencia);
-    // Turns the counts into notices. Called once when the transfer ends.
-    void Cerrar();
+    // Counts one occurrence under an element (a template, say): the first occurrence
+    // adds the notice, each further one adds 1 to its amount.
+    void Contar(Categoria c, const std::string& elemento, const std::string& consecuencia);
 
     const std::vector<Aviso>& Avisos() const { return avisos_; }
-    bool Vacio() const { return avisos_.empty() && cuentas_.empty(); }
-    // (title, count) for every category with notices, in the order of the enumeration.
+    bool Vacio() const { return avisos_.empty(); }
+    // Sum of the amounts of a category's notices.
+    long Total(Categoria c) const;
+    // (title, total) for every category with notices, in the order of the enumeration.
     std::vector<std::pair<std::string, long>> Resumen() const;
-    // The report as CSV: UTF-8 with a byte-order mark, ";" between fields, a header line;
-    // saved atomically. Raises ph::Error naming the file when it cannot be written.
+    // The report as CSV: UTF-8 with a byte-order mark, ";" between fields, CRLF line ends,
+    // a header line, then one line per notice in the order they were noted. Saved
+    // atomically; raises ph::Error naming the file when it cannot be written.
     void GuardarCsv(const std::string& ruta) const;
 
 private:
     std::vector<Aviso> avisos_;
-    struct Cuenta {
-        long n = 0;
-        std::string consecuencia;
-    };
-    std::map<std::pair<Categoria, std::string>, Cuenta> cuentas_;
+    std::map<std::pair<Categoria, std::string>, size_t> contados_;  // -> index in avisos_
 };
+
+// A value in quotes for the notices: «valor».
+inline std::string Citar(const std::string& valor) { return "«" + valor + "»"; }
 
 }  // namespace ph

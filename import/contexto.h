@@ -1,6 +1,7 @@
 #pragma once
 // The state one ITACA -> Sesionix run shares between its stages (the main window's state).
 #include "common/dialogos.h"
+#include "common/informe.h"
 #include "common/xml.h"
 
 #include <set>
@@ -27,6 +28,9 @@ struct ContextoImportacion {
     std::set<std::string> ContenidosVistos;
 
     Dialogos& dialogos;
+    // Where the stages note what the data did not carry or carried changed; null when
+    // nobody asked for a report.
+    Informe* informe = nullptr;
 };
 
 }  // namespace ph

@@ -57,7 +57,12 @@ void PrepararAsignaciones(ContextoImportacion& ctx) {
             cod = CodigoDe(nombres, "NOMBRE", AllTrim(c.Atributo(co::nombre_cas)));
         if (cod.empty() && ctx.idioma == centro::kValencia)
             cod = CodigoDe(nombres, "NOMBRE", AllTrim(c.Atributo(co::nombre_val)));
-        if (cod.empty()) continue;
+        if (cod.empty()) {
+            if (ctx.informe)
+                ctx.informe->Anotar(Categoria::ContenidoSinCodigo, "contenido " + Citar(codigo) + ", curso " + Citar(curso),
+                                    "no tiene código de asignatura en ASIGNOMT: no se escriben sus asignaciones");
+            continue;
+        }
 
         auto it = porCurso.find(curso);
         if (it == porCurso.end()) continue;

@@ -14,12 +14,28 @@ namespace {
 
 using Conjunto = std::unordered_set<std::string>;
 
+// What the report says about a removed row.
+struct AvisoPoda {
+    Categoria categoria;
+    const char* clase;   // "grupo", "docente"
+    const char* clave;   // the ITACA code field
+    const char* nombre;  // the name field
+};
+
 // Deletes every row whose ABREV is not in conClases, then packs the table.
-void Podar(TablaDbf& tabla, const Conjunto& conClases) {
+void Podar(TablaDbf& tabla, const Conjunto& conClases, Informe* informe, const AvisoPoda& aviso) {
     tabla.First();
     while (!tabla.Eof()) {
-        if (conClases.count(tabla.AsString("ABREV"))) tabla.Next();
-        else tabla.Delete();
+        if (conClases.count(tabla.AsString("ABREV"))) {
+            tabla.Next();
+            continue;
+        }
+        if (informe)
+            informe->Anotar(aviso.categoria,
+                            std::string(aviso.clase) + " " + Citar(tabla.AsString(aviso.clave)) + " (" +
+                                tabla.AsString(aviso.nombre) + "), código " + Citar(tabla.AsString("ABREV")),
+                            "no tiene clases en la plantilla elegida: se quita");
+        tabla.Delete();
     }
     tabla.Pack();
 }
@@ -52,9 +68,9 @@ void QuitarSinClases(ContextoImportacion& ctx) {
         break;
     }
 
-    Podar(grupos, gruposConClases);
+    Podar(grupos, gruposConClases, ctx.informe, {Categoria::GrupoQuitado, "grupo", "CLAVE", "DESCRIP"});
     grupos.Cerrar();
-    Podar(profesores, profesoresConClases);
+    Podar(profesores, profesoresConClases, ctx.informe, {Categoria::DocenteQuitado, "docente", "DNI", "NOMBRE"});
     profesores.Cerrar();
     asigt.Cerrar();
 }

@@ -29,7 +29,8 @@ void TransformarAulas(ContextoImportacion& ctx) {
     for (const NodoXml& n : aulas) {
         const std::string nombre = AllTrim(n.Atributo(a::nombre));
         const std::string codigo = AllTrim(n.Atributo(a::codigo));
-        std::string corto = codigo.empty() ? Left(nombre, 4) : codigo;
+        const std::string dado = codigo.empty() ? Left(nombre, 4) : codigo;
+        std::string corto = dado;
 
         if (usados.Contiene(corto)) {
             // Repeated: the code (its first 9 characters when longer than 10) numbered.
@@ -48,6 +49,11 @@ void TransformarAulas(ContextoImportacion& ctx) {
                                      corto);
         }
 
+        if (ctx.informe && corto != dado)
+            ctx.informe->Anotar(Categoria::CodigoRenumerado, "aula " + Citar(codigo) + " (" + nombre + ")",
+                                (usados.Contiene(dado) ? Citar(dado) + " ya estaba usado"
+                                                       : Citar(dado) + " tiene más de 10 caracteres") +
+                                    ": código corto " + Citar(corto));
         usados.Anadir(corto);
         taulas.Append();
         taulas.SetString("ABREV", corto);

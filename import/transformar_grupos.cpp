@@ -71,6 +71,24 @@ private:
     BuscadorLibre buscador_;
 };
 
+// The report's notices about one group: its short code, its course link and its tutor.
+void AnotarGrupo(Informe& informe, const NodoXml& n, const std::string& codigo, const std::string& abrev,
+                 const std::string& claveCurso, const std::string& tutor, bool tutorEncontrado) {
+    const std::string elemento = "grupo " + Citar(codigo) + " (" + AllTrim(n.Atributo(centro::grupo::nombre)) + ")";
+    if (abrev != codigo)
+        informe.Anotar(Categoria::CodigoRenumerado, elemento,
+                       std::string(Longitud(codigo) > 10 && abrev == Acortar(codigo)
+                                       ? "el código tiene más de 10 caracteres"
+                                       : "el código ya estaba usado") +
+                           ": código corto " + Citar(abrev));
+    if (claveCurso.empty())
+        informe.Anotar(Categoria::GrupoSinCurso, elemento,
+                       "ningún curso_grupo lo enlaza con un curso: CLAVECURSO vacío, el grupo no recibe asignaciones");
+    if (!tutor.empty() && !tutorEncontrado)
+        informe.Anotar(Categoria::TutorNoEncontrado, elemento,
+                       "el tutor " + Citar(tutor) + " no es docente del centro: el grupo queda sin tutor");
+}
+
 }  // namespace
 
 void TransformarGrupos(ContextoImportacion& ctx) {
@@ -91,7 +109,15 @@ void TransformarGrupos(ContextoImportacion& ctx) {
         const std::string abreviatura = AllTrim(c.Atributo(centro::curso::abreviatura));
         if (AllTrim(c.Atributo(centro::curso::padre)).empty()) {
             // A top-level course must start with its year as a digit.
-            if (abreviatura.empty() || abreviatura[0] < '0' || abreviatura[0] > '9') continue;
+            if (abreviatura.empty() || abreviatura[0] < '0' || abreviatura[0] > '9') {
+                if (ctx.informe)
+                    ctx.informe->Anotar(Categoria::CursoOmitido,
+                                        "curso " + Citar(AllTrim(c.Atributo(centro::curso::codigo))) + " (" +
+                                            abreviatura + ")",
+                                        "no tiene curso padre y su abreviatura no empieza por una cifra: "
+                                        "no se escribe en CURSOST");
+                continue;
+            }
         }
         cursos.Append();
         cursos.SetString("ABREV", Left(abreviatura, 3));
@@ -120,10 +146,14 @@ void TransformarGrupos(ContextoImportacion& ctx) {
         std::string tutor = AllTrim(n.Atributo(g::tutor_ppal));
         if (tutor.empty()) tutor = AllTrim(n.Atributo(g::tutor_sec));
         // Searched even for an empty value: it finds a teacher without DNI.
-        const std::string abrevTutor = proft.Locate("DNI", tutor) ? proft.AsString("ABREV") : "";
+        const bool tutorEncontrado = proft.Locate("DNI", tutor);
+        const std::string abrevTutor = tutorEncontrado ? proft.AsString("ABREV") : "";
+        const std::string abrev = abreviaturas.Dar(codigo);
+        const std::string claveCurso = Buscar(cursoDeGrupo, codigo);
+        if (ctx.informe) AnotarGrupo(*ctx.informe, n, codigo, abrev, claveCurso, tutor, tutorEncontrado);
 
         tgrupos.Append();
-        tgrupos.SetString("ABREV", abreviaturas.Dar(codigo));
+        tgrupos.SetString("ABREV", abrev);
         tgrupos.SetString("TURNO", AllTrim(n.Atributo(g::turno)));
         tgrupos.SetString("NIVEL", Buscar(niveles, ensenanza));
         tgrupos.SetString("CURSO", Left(codigo, 1));
@@ -131,7 +161,7 @@ void TransformarGrupos(ContextoImportacion& ctx) {
         tgrupos.SetString("DESCRIP", AllTrim(n.Atributo(g::nombre)));
         tgrupos.SetString("MARCO", "0");
         tgrupos.SetString("CLAVE", codigo);
-        tgrupos.SetString("CLAVECURSO", Buscar(cursoDeGrupo, codigo));
+        tgrupos.SetString("CLAVECURSO", claveCurso);
         tgrupos.SetString("ENSENANZA", ensenanza);
         tgrupos.SetString("TUTOR", abrevTutor);
         tgrupos.Post();

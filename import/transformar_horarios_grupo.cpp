@@ -9,6 +9,7 @@
 #include "import/etapas.h"
 
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace ph {
@@ -30,6 +31,18 @@ void Contar(TablaDbf& asigt, bool primera, const std::string& profesor, const st
     asigt.Post();
 }
 
+// For the report: group code -> name, of the first GRUPOST row with that code.
+std::unordered_map<std::string, std::string> NombresDeGrupo(TablaDbf& grupos) {
+    std::unordered_map<std::string, std::string> m;
+    for (grupos.First(); !grupos.Eof(); grupos.Next()) m.try_emplace(grupos.AsString("CLAVE"), grupos.AsString("DESCRIP"));
+    return m;
+}
+
+std::string Grupo(const std::unordered_map<std::string, std::string>& nombres, const std::string& clave) {
+    auto it = nombres.find(clave);
+    return "grupo " + Citar(clave) + (it == nombres.end() ? "" : " (" + it->second + ")");
+}
+
 }  // namespace
 
 void TransformarHorariosGrupo(ContextoImportacion& ctx) {
@@ -49,18 +62,42 @@ void TransformarHorariosGrupo(ContextoImportacion& ctx) {
     // Record numbers of the rows a line confirmed or created. Nothing is deleted before the
     // clean-up, so the numbers stay valid.
     std::unordered_set<long> tocadas;
+    Informe* informe = ctx.informe;
+    const auto nombresGrupo = informe ? NombresDeGrupo(grupos) : std::unordered_map<std::string, std::string>();
 
     for (const NodoXml& l : lineas) {
-        if (ctx.SoloPlantilla && AllTrim(l.Atributo(hg::plantilla)) != ctx.resultado) continue;
+        if (ctx.SoloPlantilla) {
+            const std::string plantilla = AllTrim(l.Atributo(hg::plantilla));
+            if (plantilla != ctx.resultado) {
+                if (informe)
+                    informe->Contar(Categoria::LineasOtraPlantilla, "horario_grupo de la plantilla " + Citar(plantilla),
+                                    "no se aplican: solo se importa la plantilla " + Citar(ctx.resultado));
+                continue;
+            }
+        }
         const std::string grupo = AllTrim(l.Atributo(hg::grupo));
         const std::string curso = AllTrim(l.Atributo(hg::curso));
         const std::string contenido = AllTrim(l.Atributo(hg::contenido));
         const std::string docente = AllTrim(l.Atributo(hg::docente));
         const std::string aula = AllTrim(l.Atributo(hg::aula));
 
-        if (!asigt.Locate("CLAVE;CLAVECURSO;ASIG_ITACA", {grupo, curso, contenido})) continue;
+        if (!asigt.Locate("CLAVE;CLAVECURSO;ASIG_ITACA", {grupo, curso, contenido})) {
+            if (informe)
+                informe->Anotar(Categoria::LineaSinAsignacion,
+                                Grupo(nombresGrupo, grupo) + ", curso " + Citar(curso) + ", contenido " + Citar(contenido),
+                                "no hay asignación de ese contenido al grupo en ASIGT: la línea no se aplica");
+            continue;
+        }
         const std::string profesor = AbrevDe(profesores, "DNI", docente);
         const std::string codAula = AbrevDe(aulas, "ABREV_ITACA", aula);
+        if (informe && profesor.empty())
+            informe->Anotar(Categoria::LineaDocenteDesconocido,
+                            "docente " + Citar(docente) + ", " + Grupo(nombresGrupo, grupo) + ", contenido " + Citar(contenido),
+                            "no es docente del centro: la hora se cuenta sin docente");
+        if (informe && !aula.empty() && codAula.empty())
+            informe->Anotar(Categoria::LineaAulaDesconocida,
+                            "aula " + Citar(aula) + ", " + Grupo(nombresGrupo, grupo) + ", contenido " + Citar(contenido),
+                            "no es aula del centro: la clase no recibe esa aula");
 
         const long primeraFila = asigt.RecNo();
         if (tocadas.insert(primeraFila).second) {
@@ -99,8 +136,16 @@ void TransformarHorariosGrupo(ContextoImportacion& ctx) {
 
     asigt.First();
     while (!asigt.Eof()) {
-        if (tocadas.count(asigt.RecNo())) asigt.Next();
-        else asigt.Delete();
+        if (tocadas.count(asigt.RecNo())) {
+            asigt.Next();
+            continue;
+        }
+        if (informe)
+            informe->Anotar(Categoria::AsignacionSinLineas,
+                            "contenido " + Citar(asigt.AsString("ASIG_ITACA")) + " (" + asigt.AsString("CASIG") + "), " +
+                                Grupo(nombresGrupo, asigt.AsString("CLAVE")) + ", curso " + Citar(asigt.AsString("CLAVECURSO")),
+                            "ninguna línea de la plantilla " + Citar(ctx.resultado) + " la confirma: se quita de ASIGT");
+        asigt.Delete();
     }
     asigt.Pack();
 

@@ -61,12 +61,28 @@ void TransformarHorariosOcupaciones(ContextoImportacion& ctx) {
     AbrirTabla(asigt, ctx.carpeta, TablaASIGT().nombre);
     AbrirTabla(profesores, ctx.carpeta, TablaPROFT().nombre);
 
+    Informe* informe = ctx.informe;
     for (const NodoXml& l : lineas) {
-        if (ctx.SoloPlantilla && AllTrim(l.Atributo(ho::plantilla)) != ctx.resultado) continue;
+        if (ctx.SoloPlantilla) {
+            const std::string plantilla = AllTrim(l.Atributo(ho::plantilla));
+            if (plantilla != ctx.resultado) {
+                if (informe)
+                    informe->Contar(Categoria::LineasOtraPlantilla, "horario_ocupacion de la plantilla " + Citar(plantilla),
+                                    "no se aplican: solo se importa la plantilla " + Citar(ctx.resultado));
+                continue;
+            }
+        }
         const std::string ocupacion = AllTrim(l.Atributo(ho::ocupacion));
         const std::string docente = AllTrim(l.Atributo(ho::docente));
         const std::string cod = CampoDe(nombres, "ABREV_ITACA", ocupacion, "COD");
         const std::string profesor = CampoDe(profesores, "DNI", docente, "ABREV");
+        if (informe && cod.empty())
+            informe->Anotar(Categoria::OcupacionDesconocida, "ocupación " + Citar(ocupacion) + ", docente " + Citar(docente),
+                            "no está entre las ocupaciones importadas: la hora se cuenta sin código de ocupación");
+        if (informe && profesor.empty())
+            informe->Anotar(Categoria::OcupacionDocenteDesconocido,
+                            "docente " + Citar(docente) + ", ocupación " + Citar(ocupacion),
+                            "no es docente del centro: la hora se cuenta sin docente");
 
         // Any row of the teacher with this ITACA code counts, a subject row included.
         if (asigt.Locate("CPROF;ASIG_ITACA", {profesor, ocupacion})) {

@@ -25,7 +25,12 @@ void TransformarOcupaciones(ContextoImportacion& ctx) {
         const std::string codigo = AllTrim(n.Atributo(a::codigo));
         const std::string nombre = AllTrim(n.Atributo(atributoNombre));
         // A name already given to a subject or an earlier occupation is not taken again.
-        if (ctx.NombresUsados.count(nombre)) continue;
+        if (ctx.NombresUsados.count(nombre)) {
+            if (ctx.informe)
+                ctx.informe->Anotar(Categoria::OcupacionNombreRepetido, "ocupación " + Citar(codigo) + " (" + nombre + ")",
+                                    "su nombre ya lo tiene una asignatura u otra ocupación: no se importa");
+            continue;
+        }
         ctx.NombresUsados.insert(nombre);
 
         std::string corto = "*" + Right(codigo, 3);
@@ -41,6 +46,9 @@ void TransformarOcupaciones(ContextoImportacion& ctx) {
             if (!buscador.Buscar(base, 0, 0xFFFF - 0x800 - 'A', ocupado, candidato, corto))
                 throw Error("La ocupación «" + codigo + "» no tiene código corto libre: todos los de «" +
                             base + "» están usados.");
+            if (ctx.informe)
+                ctx.informe->Anotar(Categoria::CodigoRenumerado, "ocupación " + Citar(codigo) + " (" + nombre + ")",
+                                    Citar("*" + Right(codigo, 3)) + " ya estaba usado: código corto " + Citar(corto));
         }
         ctx.CodigosUsados.insert(corto);
         nombres.Append();
