@@ -16,6 +16,11 @@ EleccionPlantilla DialogosOpciones::ElegirPlantilla(const std::string& rutaCentr
     // Like the dialog, read the centre file into a document of its own.
     DocumentoXml doc;
     doc.Cargar(rutaCentro);
+    return ElegirPlantillaEnDocumento(doc, rutaCentro, exportacion, idioma);
+}
+
+EleccionPlantilla DialogosOpciones::ElegirPlantillaEnDocumento(const DocumentoXml& doc, const std::string&,
+                                                              bool exportacion, const std::string& idioma) {
     std::string texto;
     if (respuestas_.plantilla) {
         texto = *respuestas_.plantilla;

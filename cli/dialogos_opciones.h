@@ -23,6 +23,9 @@ public:
 
     EleccionPlantilla ElegirPlantilla(const std::string& rutaCentro, bool exportacion,
                                       const std::string& idioma) override;
+    // Answers from the document the transfer loaded, without reading the file again.
+    EleccionPlantilla ElegirPlantillaEnDocumento(const DocumentoXml& centro, const std::string& rutaCentro,
+                                                 bool exportacion, const std::string& idioma) override;
     bool PreguntarTodasPlantillas(const std::string& mensaje) override;
     bool PreguntarQuitarSinClases(const std::string& mensaje) override;
     std::string ConfirmarCurso(const std::string& cursoActual) override;

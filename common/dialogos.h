@@ -7,6 +7,8 @@
 
 namespace ph {
 
+class DocumentoXml;
+
 // What the template dialog hands back.
 struct EleccionPlantilla {
     std::string resultado;            // the template code (stripped)
@@ -24,6 +26,14 @@ public:
     // (export).
     virtual EleccionPlantilla ElegirPlantilla(const std::string& rutaCentro, bool exportacion,
                                               const std::string& idioma) = 0;
+    // The same dialog, handed the centre file that the transfer has just loaded from
+    // rutaCentro, so that a large file need not be parsed twice. By default it is the
+    // dialog above, which reads the file again.
+    virtual EleccionPlantilla ElegirPlantillaEnDocumento(const DocumentoXml& /*centro*/,
+                                                         const std::string& rutaCentro, bool exportacion,
+                                                         const std::string& idioma) {
+        return ElegirPlantilla(rutaCentro, exportacion, idioma);
+    }
     // The question of the group timetable stage; true for "Sí".
     virtual bool PreguntarTodasPlantillas(const std::string& mensaje) = 0;
     // The question of the pruning stage; true for "Sí".

@@ -68,7 +68,8 @@ private:
 
 }  // namespace
 
-ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos) {
+ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos,
+                                      DocumentoXml* centroCargado) {
     const std::string ruta = estado.filenameXML;
     try {
         // The solution is looked for in the exchange folder that is then read.
@@ -76,8 +77,9 @@ ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& 
             return Terminar(dialogos, Desenlace::FaltaEntrada, "No existe archivo XML o Solución.");
 
         // A file that is not an ITACA centre file is refused before anything is touched.
-        DocumentoXml doc;
-        if (!doc.Cargar(ruta))
+        DocumentoXml propio;
+        DocumentoXml& doc = centroCargado ? *centroCargado : propio;
+        if (!centroCargado && !doc.Cargar(ruta))
             return Terminar(dialogos, Desenlace::Rechazada,
                             "El archivo «" + ruta + "» no es un archivo XML válido: " + doc.MotivoFallo());
         NodoXml raiz = doc.Raiz();
@@ -88,7 +90,7 @@ ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& 
 
         // The template dialog in export mode: only its code and session lines are taken.
         {
-            EleccionPlantilla e = dialogos.ElegirPlantilla(ruta, true, estado.idioma);
+            EleccionPlantilla e = dialogos.ElegirPlantillaEnDocumento(doc, ruta, true, estado.idioma);
             estado.resultado = e.resultado;
             estado.ListBoxPlanti = e.lineas;
         }

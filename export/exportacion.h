@@ -9,6 +9,8 @@
 
 namespace ph {
 
+class DocumentoXml;
+
 // The reminder shown before the open-file dialog.
 extern const char* const kRecordatorioExportacion;
 
@@ -16,7 +18,10 @@ extern const char* const kRecordatorioExportacion;
 // exchange folder. Asks the template (export mode) and the school year through dialogos;
 // rebuilds DIASHORAST for the template; writes the schedule file. Messages go through
 // dialogos.Mensaje. Never throws.
+// centroCargado: the centre file at estado.filenameXML as the caller has already loaded it
+// (Cargar returned true), which the export then uses and changes instead of parsing the
+// file a second time; null to have it loaded here.
 ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& carpeta,
-                                      Dialogos& dialogos);
+                                      Dialogos& dialogos, DocumentoXml* centroCargado = nullptr);
 
 }  // namespace ph

@@ -55,7 +55,7 @@ ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string&
 
         if (!doc.Seleccionar(centro::kPlantillas).empty()) {
             estado.resultado.clear();
-            EleccionPlantilla e = dialogos.ElegirPlantilla(ruta, false, estado.idioma);
+            EleccionPlantilla e = dialogos.ElegirPlantillaEnDocumento(doc, ruta, false, estado.idioma);
             estado.resultado = e.resultado;
             estado.idioma = e.idioma;
             estado.turno_plant = e.turno_plant;
