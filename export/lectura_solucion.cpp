@@ -1,14 +1,15 @@
 // Solution reading: each SOLUC row becomes a group or an occupation timetable entry
 // through the work tables. Two passes over SOLUC in stored order: lessons (ASIG differs
 // from TAREA), then occupations (ASIG equals TAREA). A row whose group, subject or session
-// (and, for occupations, teacher) is not found is skipped silently; an unknown teacher or
-// room of a lesson leaves that value empty. Lookups are TablaDbf::Locate: the first row
-// in stored order whose whole value matches exactly.
+// (and, for occupations, teacher) is not found is skipped; an unknown teacher or room of a
+// lesson leaves that value empty. Both are noted in the report when there is one. Lookups
+// are TablaDbf::Locate: the first row in stored order whose whole value matches exactly.
 #include "export/lectura_solucion.h"
 
 #include "common/texto.h"
 
 #include <utility>
+#include <vector>
 
 namespace ph {
 
@@ -25,14 +26,58 @@ struct Sesion {
 // The first character of MARCO, empty when MARCO is empty.
 std::string PrimerCaracter(const std::string& texto) { return Left(texto, 1); }
 
+enum class Paso { Otro, SinDiaHora, Tomada };
+
 // Whether the current SOLUC row belongs to the pass: ASIG against TAREA first, then DIA,
-// then HORA, each read only when the earlier tests held.
-bool FilaDelPaso(const TablaDbf& soluc, bool ocupaciones) {
+// then HORA, each read only when the earlier tests held. A row of the pass whose DIA or
+// HORA is 0 is not taken.
+Paso FilaDelPaso(const TablaDbf& soluc, bool ocupaciones) {
     const bool iguales = soluc.AsString("ASIG") == soluc.AsString("TAREA");
-    if (iguales != ocupaciones) return false;
-    if (soluc.AsInteger("DIA") == 0) return false;
-    return soluc.AsInteger("HORA") != 0;
+    if (iguales != ocupaciones) return Paso::Otro;
+    if (soluc.AsInteger("DIA") == 0) return Paso::SinDiaHora;
+    return soluc.AsInteger("HORA") != 0 ? Paso::Tomada : Paso::SinDiaHora;
 }
+
+// The report's notices about the current SOLUC row of one pass. Notices about a row that
+// is written (a missing teacher or room, the day) wait until the row is known to be written.
+class AvisosFila {
+public:
+    AvisosFila(Informe* informe, const TablaDbf& soluc, bool ocupaciones)
+        : informe_(informe), soluc_(soluc), ocupaciones_(ocupaciones) {}
+
+    // The row is skipped for this reason.
+    void Omitida(Categoria c, const std::string& motivo) {
+        if (informe_) informe_->Anotar(c, Fila(), motivo + ": la fila no se escribe");
+    }
+    // The row will be written with this value missing, if it is written.
+    void Incompleta(Categoria c, const std::string& motivo) {
+        if (informe_) pendientes_.emplace_back(c, motivo);
+    }
+    void Escrita() {
+        if (!informe_) return;
+        for (auto& [c, motivo] : pendientes_) informe_->Anotar(c, Fila(), motivo);
+        pendientes_.clear();
+    }
+    void Siguiente() { pendientes_.clear(); }
+
+private:
+    std::string Fila() const {
+        std::string f = "fila " + std::to_string(soluc_.RecNo()) + " de SOLUC: ";
+        if (!ocupaciones_) f += "CODGRUPO " + Citar(soluc_.AsString("CODGRUPO")) + ", ";
+        f += "ASIG " + Citar(soluc_.AsString("ASIG")) + ", PROF " + Citar(soluc_.AsString("PROF"));
+        if (!ocupaciones_) f += ", AULA " + Citar(soluc_.AsString("AULA"));
+        return f + ", DIA " + soluc_.AsString("DIA") + ", HORA " + soluc_.AsString("HORA") + ", MARCO " +
+               Citar(soluc_.AsString("MARCO"));
+    }
+
+    Informe* informe_;
+    const TablaDbf& soluc_;
+    bool ocupaciones_;
+    std::vector<std::pair<Categoria, std::string>> pendientes_;
+};
+
+const char* const kSinDiaHora = "DIA u HORA es 0";
+const char* const kSinSesion = "ninguna sesión de DIASHORAST tiene esa HORA y ese MARCO";
 
 // Finds the session of the current SOLUC row in DIASHORAST by HORA (its text) and the
 // first character of MARCO. False when no row of the frame matches.
@@ -56,26 +101,47 @@ std::string LetraDia(long long dia) {
 std::vector<EntradaHorarioGrupo> LeerHorariosGrupo(TablasExportacion& t, const std::string& plantilla) {
     std::vector<EntradaHorarioGrupo> entradas;
     TablaDbf& soluc = t.SOLUC;
-    for (soluc.First(); !soluc.Eof(); soluc.Next()) {
-        if (!FilaDelPaso(soluc, false)) continue;
+    AvisosFila avisos(t.informe, soluc, false);
+    for (soluc.First(); !soluc.Eof(); soluc.Next(), avisos.Siguiente()) {
+        const Paso paso = FilaDelPaso(soluc, false);
+        if (paso == Paso::SinDiaHora) avisos.Omitida(Categoria::SolucionSinDiaHora, kSinDiaHora);
+        if (paso != Paso::Tomada) continue;
 
         EntradaHorarioGrupo e;
         Sesion s;
         s.dia_semana = LetraDia(soluc.AsInteger("DIA"));
+        if (s.dia_semana.empty())
+            avisos.Incompleta(Categoria::SolucionDiaFueraDeSemana, "DIA no es de 1 a 7: se escribe sin día de la semana");
         const std::string marco = PrimerCaracter(soluc.AsString("MARCO"));
 
-        if (!t.GRUPOST.Locate("ABREV", soluc.AsString("CODGRUPO"))) continue;
+        if (!t.GRUPOST.Locate("ABREV", soluc.AsString("CODGRUPO"))) {
+            avisos.Omitida(Categoria::SolucionGrupoDesconocido, "ningún grupo de GRUPOST tiene ese código");
+            continue;
+        }
         e.grupo = t.GRUPOST.AsString("CLAVE");
         e.curso = t.GRUPOST.AsString("CLAVECURSO");
         e.ensenanza = t.GRUPOST.AsString("ENSENANZA");
 
-        if (!t.ASIGNOMT.Locate("COD", soluc.AsString("ASIG"))) continue;
+        if (!t.ASIGNOMT.Locate("COD", soluc.AsString("ASIG"))) {
+            avisos.Omitida(Categoria::SolucionAsignaturaDesconocida, "ninguna asignatura de ASIGNOMT tiene ese código");
+            continue;
+        }
         e.contenido = t.ASIGNOMT.AsString("ABREV_ITACA");
 
         if (t.PROFT.Locate("ABREV", soluc.AsString("PROF"))) e.docente = t.PROFT.AsString("DNI");
+        else if (!soluc.AsString("PROF").empty())
+            avisos.Incompleta(Categoria::SolucionDocenteDesconocido,
+                              "ningún docente de PROFT tiene ese código: la clase se escribe sin docente");
         if (t.AULAT.Locate("ABREV", soluc.AsString("AULA"))) e.aula = t.AULAT.AsString("ABREV_ITACA");
+        else if (!soluc.AsString("AULA").empty())
+            avisos.Incompleta(Categoria::SolucionAulaDesconocida,
+                              "ningún aula de AULAT tiene ese código: la clase se escribe sin aula");
 
-        if (!BuscarSesion(t, marco, s)) continue;
+        if (!BuscarSesion(t, marco, s)) {
+            avisos.Omitida(Categoria::SolucionSesionDesconocida, kSinSesion);
+            continue;
+        }
+        avisos.Escrita();
         e.dia_semana = s.dia_semana;
         e.sesion_orden = s.sesion_orden;
         e.hora_desde = s.hora_desde;
@@ -90,22 +156,37 @@ std::vector<EntradaHorarioOcupacion> LeerHorariosOcupaciones(TablasExportacion& 
                                                              const std::string& plantilla) {
     std::vector<EntradaHorarioOcupacion> entradas;
     TablaDbf& soluc = t.SOLUC;
-    for (soluc.First(); !soluc.Eof(); soluc.Next()) {
-        if (!FilaDelPaso(soluc, true)) continue;
+    AvisosFila avisos(t.informe, soluc, true);
+    for (soluc.First(); !soluc.Eof(); soluc.Next(), avisos.Siguiente()) {
+        const Paso paso = FilaDelPaso(soluc, true);
+        if (paso == Paso::SinDiaHora) avisos.Omitida(Categoria::SolucionSinDiaHora, kSinDiaHora);
+        if (paso != Paso::Tomada) continue;
 
         EntradaHorarioOcupacion e;
         Sesion s;
         s.dia_semana = LetraDia(soluc.AsInteger("DIA"));
+        if (s.dia_semana.empty())
+            avisos.Incompleta(Categoria::SolucionDiaFueraDeSemana, "DIA no es de 1 a 7: se escribe sin día de la semana");
         const std::string marco = PrimerCaracter(soluc.AsString("MARCO"));
 
-        if (!t.ASIGNOMT.Locate("COD", soluc.AsString("ASIG"))) continue;
+        if (!t.ASIGNOMT.Locate("COD", soluc.AsString("ASIG"))) {
+            avisos.Omitida(Categoria::SolucionAsignaturaDesconocida, "ninguna ocupación de ASIGNOMT tiene ese código");
+            continue;
+        }
         e.ocupacion = t.ASIGNOMT.AsString("ABREV_ITACA");
 
-        if (!t.PROFT.Locate("ABREV", soluc.AsString("PROF"))) continue;
+        if (!t.PROFT.Locate("ABREV", soluc.AsString("PROF"))) {
+            avisos.Omitida(Categoria::SolucionDocenteDesconocido, "ningún docente de PROFT tiene ese código");
+            continue;
+        }
         e.docente = t.PROFT.AsString("DNI");
         e.ensenanza = t.PROFT.AsString("ENSENANZA");
 
-        if (!BuscarSesion(t, marco, s)) continue;
+        if (!BuscarSesion(t, marco, s)) {
+            avisos.Omitida(Categoria::SolucionSesionDesconocida, kSinSesion);
+            continue;
+        }
+        avisos.Escrita();
         e.dia_semana = s.dia_semana;
         e.sesion_orden = s.sesion_orden;
         e.hora_desde = s.hora_desde;

@@ -1,6 +1,7 @@
 #pragma once
 // Solution reading: Sesionix's SOLUC rows back into ITACA's codes through the work tables.
 #include "common/dbf.h"
+#include "common/informe.h"
 #include "export/registros.h"
 
 #include <string>
@@ -16,6 +17,8 @@ struct TablasExportacion {
     TablaDbf& AULAT;
     TablaDbf& ASIGNOMT;
     TablaDbf& DIASHORAST;
+    // Where the passes note the rows they skip or write incomplete; null for no report.
+    Informe* informe = nullptr;
 };
 
 std::vector<EntradaHorarioGrupo> LeerHorariosGrupo(TablasExportacion& t, const std::string& plantilla);
