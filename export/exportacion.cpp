@@ -69,7 +69,7 @@ private:
 }  // namespace
 
 ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos,
-                                      DocumentoXml* centroCargado) {
+                                      DocumentoXml* centroCargado, Informe* informe) {
     const std::string ruta = estado.filenameXML;
     try {
         // The solution is looked for in the exchange folder that is then read.
@@ -115,6 +115,7 @@ ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& 
                 datos.fecha_exportacion = FechaExportacion();
 
                 TablasExportacion lectura = tablas.Lectura();
+                lectura.informe = informe;
                 grupos = LeerHorariosGrupo(lectura, estado.resultado);
                 ocupaciones = LeerHorariosOcupaciones(lectura, estado.resultado);
                 tablas.Cerrar();

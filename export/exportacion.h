@@ -2,6 +2,7 @@
 // The Sesionix -> ITACA driver: from the solution table and the centre file to the
 // schedule file.
 #include "common/dialogos.h"
+#include "common/informe.h"
 #include "common/resultado.h"
 #include "import/importacion.h"
 
@@ -21,7 +22,10 @@ extern const char* const kRecordatorioExportacion;
 // centroCargado: the centre file at estado.filenameXML as the caller has already loaded it
 // (Cargar returned true), which the export then uses and changes instead of parsing the
 // file a second time; null to have it loaded here.
+// informe: when given, the solution reading notes in it the rows it skips or writes
+// incomplete; the schedule file is the same with or without it.
 ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& carpeta,
-                                      Dialogos& dialogos, DocumentoXml* centroCargado = nullptr);
+                                      Dialogos& dialogos, DocumentoXml* centroCargado = nullptr,
+                                      Informe* informe = nullptr);
 
 }  // namespace ph

@@ -38,7 +38,8 @@ ResultadoTransferencia Terminar(Dialogos& dialogos, Desenlace desenlace, const s
 
 }  // namespace
 
-ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos) {
+ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos,
+                                       Informe* informe) {
     const std::string ruta = estado.filenameXML;
     if (!ExisteArchivo(ruta)) return Terminar(dialogos, Desenlace::FaltaEntrada, "No existe archivo");
 
@@ -67,6 +68,7 @@ ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string&
         ctx.turno_plant = estado.turno_plant;
         ctx.idioma = estado.idioma;
         ctx.ListBoxPlanti = estado.ListBoxPlanti;
+        ctx.informe = informe;
 
         {
             CursorEspera espera(dialogos);
