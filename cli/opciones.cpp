@@ -19,13 +19,15 @@ struct DefOpcion {
     bool enExportacion;  // sesionix-a-itaca
 };
 
-constexpr std::array<DefOpcion, 6> kOpciones{{
+constexpr std::array<DefOpcion, 8> kOpciones{{
     {"--stemp", true, true, true},
     {"--plantilla", true, true, true},
     {"--idioma", true, true, true},
     {"--curso", true, false, true},
     {"--todas-plantillas", false, true, false},
     {"--conservar-sin-clases", false, true, false},
+    {"--informe", true, false, true},
+    {"--simular", false, false, true},
 }};
 
 const DefOpcion* BuscarOpcion(const std::string& nombre) {
@@ -41,6 +43,8 @@ void Asignar(Opciones& o, const std::string& nombre, const std::string& valor) {
     else if (nombre == "--curso") o.curso = valor;
     else if (nombre == "--todas-plantillas") o.todasPlantillas = true;
     else if (nombre == "--conservar-sin-clases") o.conservarSinClases = true;
+    else if (nombre == "--informe") o.informe = valor;
+    else if (nombre == "--simular") o.simular = true;
 }
 
 }  // namespace
@@ -104,8 +108,9 @@ std::string TextoAyuda() {
         "Uso:\n"
         "  pasahorario-cli itaca-a-sesionix CENTRO.xml [--stemp CARPETA] [--plantilla CODIGO]\n"
         "          [--idioma TEXTO] [--todas-plantillas] [--conservar-sin-clases]\n"
+        "          [--informe ARCHIVO.csv] [--simular]\n"
         "  pasahorario-cli sesionix-a-itaca CENTRO.xml [--stemp CARPETA] [--plantilla CODIGO]\n"
-        "          [--curso TEXTO] [--idioma TEXTO]\n"
+        "          [--curso TEXTO] [--idioma TEXTO] [--informe ARCHIVO.csv] [--simular]\n"
         "  pasahorario-cli --help | --version\n"
         "\n"
         "Órdenes:\n"
@@ -127,6 +132,12 @@ std::string TextoAyuda() {
         "  --todas-plantillas      Importa los datos de todas las plantillas (responde «Sí»).\n"
         "  --conservar-sin-clases  No quita los grupos y profesores sin clases (responde «No»).\n"
         "  --curso TEXTO           Curso escolar de la exportación. Por omisión, el del archivo.\n"
+        "  --informe ARCHIVO.csv   Guarda el informe de la transferencia: un aviso por cada dato\n"
+        "                          omitido, fusionado, renumerado o vaciado (CSV separado por\n"
+        "                          «;», UTF-8 con BOM). El resumen cuenta los avisos por clase.\n"
+        "  --simular               Ensayo: hace la transferencia en una carpeta temporal e\n"
+        "                          informa, sin cambiar la carpeta de intercambio, la carpeta\n"
+        "                          del archivo de centro ni nada más.\n"
         "  --help                  Muestra esta ayuda.\n"
         "  --version               Muestra la versión.\n"
         "\n"

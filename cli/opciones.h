@@ -18,6 +18,8 @@ struct Opciones {
     std::optional<std::string> curso;      // --curso (sesionix-a-itaca)
     bool todasPlantillas = false;          // --todas-plantillas (itaca-a-sesionix)
     bool conservarSinClases = false;       // --conservar-sin-clases (itaca-a-sesionix)
+    std::optional<std::string> informe;    // --informe: the report as CSV
+    bool simular = false;                  // --simular: a trial run that changes nothing
 };
 
 // A command line that cannot be understood. Its message says why, in Spanish.

@@ -1,17 +1,22 @@
 // pasahorario-cli sesionix-a-itaca: Sesionix's solution into ITACA's schedule file.
 #include "cli/orden_sesionix_a_itaca.h"
 
+#include "cli/avisos.h"
 #include "cli/comun.h"
 #include "cli/dialogos_opciones.h"
+#include "cli/simulacion.h"
 #include "common/carpeta.h"
 #include "common/centro.h"
+#include "common/tablas_trabajo.h"
 #include "common/xml.h"
 #include "export/exportacion.h"
+#include "export/guardar_resultado.h"
 #include "import/plantillas.h"
 
 #include <algorithm>
 #include <optional>
 #include <ostream>
+#include <sstream>
 
 namespace ph::cli {
 
@@ -47,20 +52,41 @@ int OrdenSesionixAItaca::Ejecutar(const Opciones& opciones) {
     DialogosOpciones::Respuestas r;
     r.plantilla = opciones.plantilla ? opciones.plantilla : PlantillaPorOmision(cargado, opciones.centro, carpeta);
     r.curso = opciones.curso;
-    DialogosOpciones dialogos(r, errores_);
 
+    // A trial run works on copies of the tables and of the centre file; its messages name
+    // the real files.
+    std::optional<Simulacion> ensayo;
+    std::ostringstream mensajesEnsayo;
     EstadoVentana estado;
     estado.filenameXML = opciones.centro;
     estado.idioma = opciones.idioma ? *opciones.idioma : centro::kValencia;
+    if (opciones.simular) {
+        ensayo.emplace();
+        ensayo->SustituyeCarpeta(carpeta);
+        std::vector<std::string> tablas{kSOLUC};
+        for (const TablaTrabajo* t : TablasTrabajo()) tablas.push_back(t->nombre);
+        ensayo->CopiarTablas(carpeta, tablas);
+        estado.filenameXML = ensayo->CopiarCentro(opciones.centro);
+    }
+    DialogosOpciones dialogos(r, ensayo ? mensajesEnsayo : errores_);
 
-    const ResultadoTransferencia resultado = ExportarAItaca(estado, carpeta, dialogos, cargado);
+    Informe informe;
+    const ResultadoTransferencia resultado =
+        ExportarAItaca(estado, ensayo ? ensayo->Carpeta() : carpeta, dialogos, cargado, &informe);
+    if (ensayo) errores_ << ensayo->Real(mensajesEnsayo.str()) << std::flush;
     if (resultado.desenlace != Desenlace::Completada) return CodigoSalida(resultado.desenlace);
 
-    salida_ << "Archivo de horarios: " << resultado.salida << std::endl;
+    if (ensayo) {
+        salida_ << kTextoSimulacion << std::endl;
+        salida_ << "Archivo de horarios (no escrito): " << RutaResultado(opciones.centro) << std::endl;
+    } else {
+        salida_ << "Archivo de horarios: " << resultado.salida << std::endl;
+    }
     salida_ << "  horario_grupo:     " << resultado.entradasGrupo << " entradas" << std::endl;
     salida_ << "  horario_ocupacion: " << resultado.entradasOcupacion << " entradas" << std::endl;
     if (dialogos.Eleccion()) salida_ << "Plantilla: " << dialogos.Eleccion()->resultado << std::endl;
-    return kSalidaCompletada;
+    EscribirResumenAvisos(salida_, informe);
+    return GuardarInformePedido(opciones, informe, salida_, errores_) ? kSalidaCompletada : kSalidaError;
 }
 
 }  // namespace ph::cli
