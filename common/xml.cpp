@@ -115,9 +115,9 @@ std::string TextoXmlValido(const std::string& t) {
 // ---------------------------------------------------------------- declaration
 
 struct Declaracion {
-    bool ascii = true;        // the first bytes are in an ASCII-compatible encoding
-    bool presente = false;    // <?xml ... ?>
-    std::string codificacion; // the encoding it names, empty when none
+    bool ascii = true;        // no byte-order mark or pattern of UTF-16 or UTF-32
+    bool marcaUtf8 = false;   // begins with the UTF-8 byte-order mark
+    std::string codificacion; // the encoding the declaration names, empty when none
 };
 
 // Looks at the start of the file for the XML declaration and the encoding it names.
@@ -125,8 +125,10 @@ Declaracion LeerDeclaracion(const std::string& datos) {
     Declaracion d;
     size_t i = 0;
     const unsigned char* s = reinterpret_cast<const unsigned char*>(datos.data());
-    if (datos.size() >= 3 && s[0] == 0xEF && s[1] == 0xBB && s[2] == 0xBF) i = 3;
-    else if (datos.size() >= 2 && ((s[0] == 0xFE && s[1] == 0xFF) || (s[0] == 0xFF && s[1] == 0xFE) ||
+    if (datos.size() >= 3 && s[0] == 0xEF && s[1] == 0xBB && s[2] == 0xBF) {
+        i = 3;
+        d.marcaUtf8 = true;
+    } else if (datos.size() >= 2 && ((s[0] == 0xFE && s[1] == 0xFF) || (s[0] == 0xFF && s[1] == 0xFE) ||
                                    s[0] == 0 || s[1] == 0)) {
         d.ascii = false;  // UTF-16 or UTF-32: libxml2 detects these itself
         return d;
@@ -136,7 +138,6 @@ Declaracion LeerDeclaracion(const std::string& datos) {
         return d;
     size_t fin = datos.find("?>", i);
     if (fin == std::string::npos || fin - i > 1024) return d;
-    d.presente = true;
     const std::string decl = datos.substr(i, fin - i);
     size_t p = decl.find("encoding");
     if (p == std::string::npos) return d;
@@ -405,7 +406,8 @@ bool DocumentoXml::Cargar(const std::string& ruta) {
 
     const Declaracion decl = LeerDeclaracion(datos);
     const char* forzada = nullptr;
-    if (decl.ascii && decl.codificacion.empty() && !EsUtf8Valido(datos)) forzada = "WINDOWS-1252";
+    if (decl.ascii && !decl.marcaUtf8 && decl.codificacion.empty() && !EsUtf8Valido(datos))
+        forzada = "WINDOWS-1252";
 
     SilencioLibxml silencio;
     xmlParserCtxtPtr ctxt = xmlNewParserCtxt();

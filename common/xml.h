@@ -24,6 +24,8 @@ public:
     bool TieneAtributo(const char* nombre) const;
     std::string Nombre() const;
     // Sets (or adds) the attribute; attributes keep the order of their first setting.
+    // The value is plain text (escaped on saving); bytes that are not UTF-8 and characters
+    // that XML 1.0 cannot hold (control characters other than tab, CR, LF) become "?".
     void PonerAtributo(const char* nombre, const std::string& valor);
     void AnadirHijo(NodoXml hijo);  // the child becomes the last child
     xmlNode* Nativo() const { return n_; }
@@ -53,12 +55,15 @@ public:
 
     // Editing (the schedule file writer).
     void QuitarRaiz();                           // removes the root element with its subtree
-    NodoXml CrearElemento(const std::string& nombre);  // not yet in the tree
-    void PonerRaiz(NodoXml elemento);            // appends it as the document's root element
+    // Not yet in the tree; released with the document if never placed. On a document
+    // that was never loaded, this starts a new UTF-8 document.
+    NodoXml CrearElemento(const std::string& nombre);
+    void PonerRaiz(NodoXml elemento);  // appends it as the root element (replacing any root)
 
     // Saves the whole document: the original declaration (version, encoding) and the
     // top-level nodes outside the root are kept; bytes are written in the encoding the
-    // declaration names (UTF-8 when none). The file is written to a temporary file in the
+    // declaration names; a file that named none (also one read as Windows-1252) is written
+    // as UTF-8 with encoding="UTF-8" declared. The file is written to a temporary file in the
     // same folder and renamed over ruta, so a failed save leaves no half-written file and
     // any earlier file of that name intact. Errors raise ph::Error naming the file.
     void Guardar(const std::string& ruta) const;
