@@ -8,6 +8,7 @@
 namespace ph {
 
 class DocumentoXml;
+class Informe;
 
 // What the template dialog hands back.
 struct EleccionPlantilla {
@@ -42,6 +43,9 @@ public:
     virtual std::string ConfirmarCurso(const std::string& cursoActual) = 0;
     // Messages with an OK button: "Proceso finalizado", reminders, refusals, errors.
     virtual void Mensaje(const std::string& texto) = 0;
+    // The message that ends a completed transfer, with the report the transfer collected
+    // (null when nobody asked for one). By default the plain message.
+    virtual void Finalizado(const std::string& texto, const Informe* /*informe*/) { Mensaje(texto); }
     // The wait cursor, on while the stages run.
     virtual void Espera(bool /*activa*/) {}
 };

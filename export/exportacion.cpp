@@ -44,6 +44,15 @@ ResultadoTransferencia Terminar(Dialogos& dialogos, Desenlace desenlace, const s
     return r;
 }
 
+// The end of a completed transfer: its message, with the report when there is one.
+ResultadoTransferencia Finalizar(Dialogos& dialogos, const Informe* informe) {
+    ResultadoTransferencia r;
+    r.desenlace = Desenlace::Completada;
+    r.mensaje = "Proceso finalizado";
+    dialogos.Finalizado(r.mensaje, informe);
+    return r;
+}
+
 // The tables of the export, opened exclusively in this order and closed in the same
 // order; a table still open when an error leaves is closed by its destructor.
 struct TablasAbiertas {
@@ -123,7 +132,7 @@ ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& 
             GuardarResultado(doc, datos, grupos, ocupaciones, ruta);
         }
 
-        ResultadoTransferencia r = Terminar(dialogos, Desenlace::Completada, "Proceso finalizado");
+        ResultadoTransferencia r = Finalizar(dialogos, informe);
         r.salida = RutaResultado(ruta);
         r.entradasGrupo = long(grupos.size());
         r.entradasOcupacion = long(ocupaciones.size());

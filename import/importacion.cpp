@@ -36,6 +36,15 @@ ResultadoTransferencia Terminar(Dialogos& dialogos, Desenlace desenlace, const s
     return r;
 }
 
+// The end of a completed transfer: its message, with the report when there is one.
+ResultadoTransferencia Finalizar(Dialogos& dialogos, const Informe* informe) {
+    ResultadoTransferencia r;
+    r.desenlace = Desenlace::Completada;
+    r.mensaje = "Proceso finalizado";
+    dialogos.Finalizado(r.mensaje, informe);
+    return r;
+}
+
 }  // namespace
 
 ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos,
@@ -84,7 +93,7 @@ ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string&
             CrearDiasHoras(ctx);
         }
 
-        ResultadoTransferencia r = Terminar(dialogos, Desenlace::Completada, "Proceso finalizado");
+        ResultadoTransferencia r = Finalizar(dialogos, informe);
         r.filas = ContarFilas(carpeta);
         return r;
     } catch (const std::exception& e) {
