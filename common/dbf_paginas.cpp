@@ -123,14 +123,16 @@ std::shared_ptr<const PaginaCodigos> PaginaCodigos::De(int numero) {
     std::lock_guard<std::mutex> l(m);
     auto it = cache.find(numero);
     if (it != cache.end()) return it->second;
-    std::shared_ptr<const PaginaCodigos> p;
     const std::string nombre = NombreIconv(numero);
-    if (Conversion("UTF-8", nombre).Valida() && Conversion(nombre, "UTF-8").Valida())
-        p = std::make_shared<PaginaCodigos>(numero, nombre);
-    else
-        p = numero == 1252 ? std::make_shared<PaginaCodigos>(1252, "CP1252") : De(1252);
-    cache.emplace(numero, p);
-    return p;
+    const bool convertible = Conversion("UTF-8", nombre).Valida() && Conversion(nombre, "UTF-8").Valida();
+    if (!convertible && numero != 1252) {
+        // Pages the system cannot convert are read as Windows-1252.
+        auto windows = cache.find(1252);
+        if (windows == cache.end())
+            windows = cache.emplace(1252, std::make_shared<PaginaCodigos>(1252, "CP1252")).first;
+        return cache.emplace(numero, windows->second).first->second;
+    }
+    return cache.emplace(numero, std::make_shared<PaginaCodigos>(numero, nombre)).first->second;
 }
 
 std::string PaginaCodigos::AUtf8(const char* bytes, size_t n) const {

@@ -727,6 +727,51 @@ INSTANTIATE_TEST_SUITE_P(
         CasoDanado{"version_desconocida", [](std::string& c) { c[0] = 'x'; }, "0x78"}),
     [](const testing::TestParamInfo<CasoDanado>& i) { return std::string(i.param.nombre); });
 
+// Opens whatever is at ruta and reads every field of every row: an Error is the only way out.
+void LeerTodo(const std::string& ruta) {
+    try {
+        TablaDbf t;
+        t.Abrir(ruta, false);
+        const auto campos = t.Campos();
+        for (t.First(); !t.Eof(); t.Next()) {
+            for (const DefCampo& c : campos) {
+                t.AsString(c.nombre);
+                try {
+                    t.AsFloat(c.nombre);
+                } catch (const Error&) {
+                }
+            }
+        }
+        if (!campos.empty()) t.Locate(campos[0].nombre, "A");
+    } catch (const Error&) {
+    }
+}
+
+TEST_F(Dbf, NoDamageToHeaderOrLengthGoesOutOfBounds) {
+    {
+        TablaDbf t;
+        t.Abrir(ruta);
+        Filas(t, {"A", "B"});
+    }
+    const std::string bueno = LeerArchivo(ruta);
+    int n = 0;
+    auto probar = [&](const std::string& contenido) {
+        // A new file each time: rewriting one in place costs a disk flush on some systems.
+        const std::string otra = carpeta / ("OTRA" + std::to_string(n++) + ".DBF");
+        EscribirArchivo(otra, contenido);
+        LeerTodo(otra);
+        std::filesystem::remove(otra);
+    };
+    for (size_t largo = 0; largo < bueno.size(); ++largo) probar(bueno.substr(0, largo));
+    for (size_t i = 0; i < kCabecera + 2; ++i) {
+        for (unsigned char v : {0x00, 0xFF, 0x0D, 0x20, 0x7F, 0x80}) {
+            std::string c = bueno;
+            c[i] = static_cast<char>(v);
+            probar(c);
+        }
+    }
+}
+
 // ---------------------------------------------------------------- exclusive use
 
 // A second process holds a lock on the file while the test runs.
