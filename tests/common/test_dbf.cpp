@@ -288,6 +288,59 @@ TEST_F(Dbf, EightyFiveCharactersKeepTheFirstEighty) {
     EXPECT_EQ(t.AsString("NOMBRE"), texto.substr(0, 80));
 }
 
+// A dBase III table with one text field NOMBRE C 4 and one row holding these bytes.
+std::string TablaDBaseIII(unsigned char idioma, const std::string& bytes) {
+    std::string c(32, '\0');
+    c[0] = '\x03';
+    c[4] = 1;
+    c[8] = 32 + 32 + 1;
+    c[10] = 1 + 4;
+    c[29] = static_cast<char>(idioma);
+    std::string d(32, '\0');
+    d.replace(0, 6, "NOMBRE");
+    d[11] = 'C';
+    d[16] = 4;
+    return c + d + "\x0D" + " " + bytes + std::string(4 - bytes.size(), ' ') + "\x1A";
+}
+
+TEST_F(Dbf, CodePageFromTheLanguageByteOrTheLanguageDriverName) {
+    const std::string bytes = "\x80\xA4";
+    struct Caso { int idioma; const char* nombre; const char* texto; };
+    const Caso casos[] = {
+        {0x00, nullptr, "€¤"},   // none: Windows-1252
+        {0x03, nullptr, "€¤"},   {0x57, nullptr, "€¤"}, {0x58, nullptr, "€¤"},
+        {0x01, nullptr, "Çñ"},   {0x02, nullptr, "Çñ"}, {0x64, nullptr, "ÇĄ"},
+        {0x65, nullptr, "Ад"},   {0x26, nullptr, "Ад"}, {0xC8, nullptr, "€¤"},
+        {0xC9, nullptr, "Ђ¤"},   {0xEE, nullptr, "€¤"},  // unknown: Windows-1252
+        {-1, "DBWINUS0", "€¤"},  {-1, "DB437US0", "Çñ"}, {-1, "DB850ES0", "Çñ"},
+        {-1, "DB866RU0", "Ад"},  {-1, "FOXDEWIN", "€¤"}, {-1, "FOXNO865", "Çñ"},
+        {-1, "DB895CZ0", "€¤"},  // a page the system cannot convert: Windows-1252
+    };
+    for (const Caso& c : casos) {
+        std::string contenido;
+        if (c.nombre) {
+            TablaDbf::Crear(ruta, {{"NOMBRE", TipoCampo::Texto, 4}});
+            contenido = LeerArchivo(ruta);
+            contenido.replace(32, 8, c.nombre);
+            contenido[4] = 1;
+            contenido.back() = ' ';
+            contenido += bytes + "  \x1A";
+        } else {
+            contenido = TablaDBaseIII(static_cast<unsigned char>(c.idioma), bytes);
+        }
+        EscribirArchivo(ruta, contenido);
+        TablaDbf t;
+        t.Abrir(ruta);
+        EXPECT_EQ(t.AsString("NOMBRE"), c.texto) << c.idioma << " " << (c.nombre ? c.nombre : "");
+        // Written back in the same page.
+        t.Edit();
+        t.SetString("NOMBRE", c.texto);
+        t.Post();
+        t.Cerrar();
+        EXPECT_EQ(LeerArchivo(ruta).substr(contenido.size() - 5, 2), bytes) << c.idioma << " " << (c.nombre ? c.nombre : "");
+    }
+}
+
 // ---------------------------------------------------------------- navigation and editing
 
 TEST_F(Dbf, DeleteMovesToTheNextRowOrThePreviousOne) {
