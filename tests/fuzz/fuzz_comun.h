@@ -1,10 +1,7 @@
 #pragma once
-// Shared by the fuzz targets: a scratch folder for the process and a file writer.
-#include <cstdint>
-#include <cstdio>
+// A scratch folder for the fuzzing process.
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
 namespace ph::fuzz {
 
@@ -16,13 +13,6 @@ inline const std::string& Carpeta(const char* nombre) {
         return std::string(r);
     }();
     return carpeta;
-}
-
-inline void Escribir(const std::string& ruta, const uint8_t* datos, size_t n) {
-    FILE* f = std::fopen(ruta.c_str(), "wb");
-    if (!f) std::abort();
-    if (n && std::fwrite(datos, 1, n, f) != n) std::abort();
-    std::fclose(f);
 }
 
 }  // namespace ph::fuzz
