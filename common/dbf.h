@@ -45,17 +45,28 @@ public:
     TablaDbf& operator=(TablaDbf&&) noexcept;
 
     // Writes an empty level-7 table with exactly these fields and no index, replacing a
-    // file of that name. The table is not left open.
+    // file of that name. The table is not left open. The file appears whole or not at
+    // all: a failed or interrupted creation leaves an earlier file as it was. A file that
+    // another holder has open under a lock is not replaced: an error naming it.
     static void Crear(const std::string& ruta, const std::vector<DefCampo>& campos);
+    // Deletes the table's file unless another holder has it open under a lock (Windows
+    // refuses to delete a file in use; elsewhere the lock says so). True when deleted.
+    static bool Borrar(const std::string& ruta);
 
     // Opens the file at ruta. Exclusive use takes an advisory lock (flock on POSIX,
-    // no sharing on Windows); another holder gives an error naming the file.
+    // no sharing on Windows); another holder gives an error naming the file. Shared use
+    // takes a shared lock, so that an exclusive holder elsewhere is detected too. A file
+    // that cannot be written is opened for reading only. The table opens at its first row.
     void Abrir(const std::string& ruta, bool exclusivo = true);
-    void Cerrar();  // posts a pending Append/Edit first
+    // Posts a pending Append/Edit first and writes what is pending. The file is let go
+    // even when that fails (the error is then raised).
+    void Cerrar();
     bool Activa() const;
     const std::string& Ruta() const;
 
-    // Navigation in stored order, skipping deleted rows.
+    // Navigation in stored order, skipping deleted rows. As the platform's tables do, moving
+    // (First, Next, Locate, Append, Pack) first posts a pending row whose fields were set
+    // and drops one whose fields were not.
     void First();
     void Next();
     bool Eof() const;
@@ -65,13 +76,15 @@ public:
     long RecordCount() const;  // rows not deleted
 
     // Append: a new blank row becomes current; fields set afterwards; Post writes it as
-    // the last row. Edit: the current row is changed in place by Post.
+    // the last row. Edit: the current row is changed in place by Post; on a table without
+    // rows it appends. Setting a field, or Post, outside Append/Edit is an error.
     void Append();
     void Edit();
     void Post();
 
     // Marks the current row deleted; the next row becomes current, or the previous one when
-    // none follows; an emptied table is at Eof.
+    // none follows; an emptied table is at Eof. During Append it drops the new row; on an
+    // empty table it is an error.
     void Delete();
     // Removes deleted rows from the file; the table stays open, at its first row.
     void Pack();
@@ -101,8 +114,8 @@ public:
     bool TieneCampo(const std::string& campo) const;  // letter case ignored, as FieldByName
     std::vector<DefCampo> Campos() const;
 
-    // For fault-injection tests: after this many more file writes, the next one throws.
-    // Negative disables. Process-wide.
+    // For fault-injection tests: after this many more file writes, the next one throws
+    // (once; then writes work again). Negative disables. Process-wide.
     static void FallarTrasEscrituras(long escrituras);
 
 private:
