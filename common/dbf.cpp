@@ -248,10 +248,10 @@ TablaDbf& TablaDbf::operator=(TablaDbf&& otra) noexcept {
 }
 
 void TablaDbf::Crear(const std::string& ruta, const std::vector<DefCampo>& campos) {
-    const std::string contenido = dbf::TablaVaciaNivel7(ruta, campos);
-    dbf::Archivo archivo = dbf::Archivo::Crear(ruta);
-    archivo.Escribir(0, contenido.data(), contenido.size());
+    dbf::Archivo::CrearConContenido(ruta, dbf::TablaVaciaNivel7(ruta, campos));
 }
+
+bool TablaDbf::Borrar(const std::string& ruta) { return dbf::Archivo::Borrar(ruta); }
 
 void TablaDbf::Abrir(const std::string& ruta, bool exclusivo) {
     if (!d) d = std::make_unique<Impl>();

@@ -2,6 +2,7 @@
 
 #include "common/carpeta.h"
 #include "common/error.h"
+#include "common/escritura_atomica.h"
 
 #include <atomic>
 #include <cerrno>
@@ -126,6 +127,39 @@ Archivo Archivo::Crear(const std::string& ruta) {
     return a;
 }
 
+void Archivo::CrearConContenido(const std::string& ruta, const std::string& contenido) {
+    // Windows replaces no file that another program has open: look first, so that the
+    // message names the table in use rather than the rename.
+    HANDLE viejo = AbrirManejador(ruta, true, GENERIC_READ, OPEN_EXISTING);
+    if (viejo == INVALID_HANDLE_VALUE) {
+        DWORD e = GetLastError();
+        if (e == ERROR_SHARING_VIOLATION || e == ERROR_LOCK_VIOLATION) EnUso(ruta);
+        if (e == ERROR_PATH_NOT_FOUND) ErrorAlAbrir(ruta, UltimoError());
+    } else {
+        CloseHandle(viejo);
+    }
+    const std::string temporal = ruta + ".nuevo";
+    {
+        Archivo nuevo = Crear(temporal);
+        try {
+            nuevo.Escribir(0, contenido.data(), contenido.size());
+        } catch (...) {
+            nuevo.Cerrar();
+            DeleteFileW(RutaNativa(temporal).c_str());
+            throw;
+        }
+    }
+    if (!MoveFileExW(RutaNativa(temporal).c_str(), RutaNativa(ruta).c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        DWORD e = GetLastError();
+        std::string causa = UltimoError();
+        DeleteFileW(RutaNativa(temporal).c_str());
+        if (e == ERROR_SHARING_VIOLATION || e == ERROR_LOCK_VIOLATION || e == ERROR_ACCESS_DENIED) EnUso(ruta);
+        ErrorAlEscribir(ruta, causa);
+    }
+}
+
+bool Archivo::Borrar(const std::string& ruta) { return DeleteFileW(RutaNativa(ruta).c_str()) != 0; }
+
 bool Archivo::Abierto() const { return h_ != nullptr; }
 
 std::string Archivo::LeerTodo() const {
@@ -199,7 +233,7 @@ void Archivo::Cerrar() noexcept {
 #else  // POSIX: advisory locks with flock, which other programs using flock respect.
 
 namespace {
-std::string UltimoError() { return std::strerror(errno); }
+std::string UltimoError() { return DescripcionErrno(errno); }
 
 bool Bloquear(int fd, bool exclusivo) {
     while (flock(fd, (exclusivo ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
@@ -250,6 +284,63 @@ Archivo Archivo::Crear(const std::string& ruta) {
     if (!Bloquear(fd, true)) EnUso(ruta);
     if (ftruncate(fd, 0) != 0) ErrorAlEscribir(ruta, UltimoError());
     return a;
+}
+
+void Archivo::CrearConContenido(const std::string& ruta, const std::string& contenido) {
+    // An existing file is held under an exclusive lock until the new one takes its name,
+    // and lends it its rights. O_NONBLOCK: a named pipe in its place must not hang us.
+    Archivo viejo;
+    viejo.ruta_ = ruta;
+    mode_t modo;
+    if (int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); fd >= 0) {
+        viejo.fd_ = fd;
+        struct stat st;
+        if (fstat(fd, &st) != 0) ErrorAlAbrir(ruta, UltimoError());
+        if (S_ISDIR(st.st_mode)) throw Error(Comillas(ruta) + " es una carpeta, no una tabla.");
+        if (!S_ISREG(st.st_mode)) throw Error(Comillas(ruta) + " no es un archivo de tabla.");
+        if (!Bloquear(fd, true)) EnUso(ruta);
+        modo = st.st_mode & 07777;
+    } else if (errno == ENOENT || errno == EACCES) {
+        const mode_t mascara = ::umask(022);
+        ::umask(mascara);
+        modo = 0666 & ~mascara;
+    } else {
+        ErrorAlAbrir(ruta, UltimoError());
+    }
+
+    std::string temporal = Unir(CarpetaDe(ruta), "." + NombreDe(ruta) + ".XXXXXX");
+    const int fd = mkstemp(temporal.data());
+    if (fd < 0) {
+        const int e = errno;
+        const std::string carpeta = CarpetaDe(ruta);
+        if (e == ENOENT && !carpeta.empty() && !ExisteCarpeta(carpeta))
+            throw Error("No existe la carpeta " + Comillas(carpeta) + " de la tabla " + Comillas(ruta) + ".");
+        errno = e;
+        ErrorAlEscribir(ruta, "no se puede crear un archivo en su carpeta (" + UltimoError() + ")");
+    }
+    Archivo nuevo;
+    nuevo.fd_ = fd;
+    nuevo.ruta_ = ruta;
+    try {
+        (void)fchmod(fd, modo);
+        nuevo.Escribir(0, contenido.data(), contenido.size());
+        if (::rename(temporal.c_str(), ruta.c_str()) != 0) ErrorAlEscribir(ruta, UltimoError());
+    } catch (...) {
+        nuevo.Cerrar();
+        ::unlink(temporal.c_str());
+        throw;
+    }
+}
+
+bool Archivo::Borrar(const std::string& ruta) {
+    const int fd = ::open(ruta.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return errno != ENOENT && ::unlink(ruta.c_str()) == 0;
+    struct stat st;
+    bool libre = fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && Bloquear(fd, true);
+    // Deleted while locked, so that nobody takes the file in between.
+    const bool borrado = libre && ::unlink(ruta.c_str()) == 0;
+    ::close(fd);
+    return borrado;
 }
 
 bool Archivo::Abierto() const { return fd_ >= 0; }

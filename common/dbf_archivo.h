@@ -22,6 +22,14 @@ public:
     static Archivo Abrir(const std::string& ruta, bool exclusivo);
     // Creates the file or empties an existing one, under an exclusive lock.
     static Archivo Crear(const std::string& ruta);
+    // Puts a file with this content at ruta in one step: the bytes go to a new file in the
+    // same folder, which then takes the name. The name never shows a partial file, and an
+    // interrupted or failed creation leaves an earlier file whole. An existing file that
+    // another holder has open under a lock is left as it is: an Error naming it.
+    static void CrearConContenido(const std::string& ruta, const std::string& contenido);
+    // Deletes the file unless another holder has it open under a lock, as Windows refuses
+    // to delete a file in use. True when it was deleted.
+    static bool Borrar(const std::string& ruta);
 
     bool Abierto() const;
     const std::string& Ruta() const { return ruta_; }

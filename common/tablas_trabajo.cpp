@@ -79,7 +79,7 @@ std::string RutaTabla(const std::string& carpeta, const std::string& nombre, con
 }
 
 void BorrarTabla(const std::string& carpeta, const std::string& nombre) {
-    BorrarSiExiste(RutaTabla(carpeta, nombre, ".DBF"));
+    TablaDbf::Borrar(RutaTabla(carpeta, nombre, ".DBF"));
     BorrarSiExiste(RutaTabla(carpeta, nombre, ".MDX"));
 }
 

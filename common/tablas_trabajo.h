@@ -31,7 +31,8 @@ std::string RutaTabla(const std::string& carpeta, const std::string& nombre,
                       const char* extension = ".DBF");
 
 // Deletes the table's .DBF and then its .MDX where they exist (a failed deletion is
-// ignored).
+// ignored). A .DBF that another program holds is not deleted, so that creating the table
+// then reports it in use.
 void BorrarTabla(const std::string& carpeta, const std::string& nombre);
 // Writes the table empty, with its fields and no index.
 void CrearVacia(const std::string& carpeta, const TablaTrabajo& tabla);
