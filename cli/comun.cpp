@@ -3,6 +3,9 @@
 
 #include "common/carpeta.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace ph::cli {
 
 int CodigoSalida(Desenlace desenlace) {
@@ -17,6 +20,18 @@ int CodigoSalida(Desenlace desenlace) {
 
 std::string CarpetaDeTrabajo(const Opciones& opciones) {
     return opciones.stemp ? *opciones.stemp : CarpetaIntercambio();
+}
+
+std::string MotivoFaltaArchivo(const std::string& ruta, const std::string& que) {
+    if (ExisteArchivo(ruta)) return {};
+    const std::string nombre = "«" + ruta + "»";
+    std::error_code ec;
+    const std::filesystem::file_status estado = std::filesystem::status(RutaNativa(ruta), ec);
+    if (estado.type() == std::filesystem::file_type::directory)
+        return "No se puede leer " + que + " " + nombre + ": es una carpeta, no un archivo.";
+    if (std::filesystem::exists(estado))
+        return "No se puede leer " + que + " " + nombre + ": no es un archivo normal.";
+    return "No existe " + que + " " + nombre + ".";
 }
 
 }  // namespace ph::cli

@@ -18,4 +18,9 @@ int CodigoSalida(Desenlace desenlace);
 // The exchange folder: --stemp, else the environment's or the system's.
 std::string CarpetaDeTrabajo(const Opciones& opciones);
 
+// What keeps an input file from being read, as a line naming it ("No existe el archivo de
+// centro «x.xml».", "... es una carpeta ..."); empty when it is a readable regular file.
+// que names the file's role: "el archivo de centro".
+std::string MotivoFaltaArchivo(const std::string& ruta, const std::string& que);
+
 }  // namespace ph::cli

@@ -30,6 +30,11 @@ int OrdenItacaASesionix::Ejecutar(const Opciones& opciones) {
     estado.idioma = opciones.idioma ? *opciones.idioma : centro::kValencia;
 
     const ResultadoTransferencia resultado = ImportarDeItaca(estado, carpeta, dialogos);
+    if (resultado.desenlace == Desenlace::FaltaEntrada) {
+        // The window's message names no file: say which one.
+        if (const std::string motivo = MotivoFaltaArchivo(opciones.centro, "el archivo de centro"); !motivo.empty())
+            errores_ << motivo << std::endl;
+    }
     if (resultado.desenlace != Desenlace::Completada) return CodigoSalida(resultado.desenlace);
 
     salida_ << "Tablas de trabajo en " << carpeta << ":" << std::endl;

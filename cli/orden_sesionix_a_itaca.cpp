@@ -41,6 +41,10 @@ std::optional<std::string> PlantillaPorOmision(const DocumentoXml* doc, const st
 
 int OrdenSesionixAItaca::Ejecutar(const Opciones& opciones) {
     const std::string carpeta = CarpetaDeTrabajo(opciones);
+    if (!ExisteCarpeta(carpeta)) {
+        errores_ << "No existe la carpeta de intercambio «" << carpeta << "»." << std::endl;
+        return kSalidaFaltaEntrada;
+    }
 
     // Without --plantilla the centre file is read here to choose the template, and the
     // transfer then works on the same document instead of parsing the file again.
@@ -74,6 +78,12 @@ int OrdenSesionixAItaca::Ejecutar(const Opciones& opciones) {
     const ResultadoTransferencia resultado =
         ExportarAItaca(estado, ensayo ? ensayo->Carpeta() : carpeta, dialogos, cargado, &informe);
     if (ensayo) errores_ << ensayo->Real(mensajesEnsayo.str()) << std::flush;
+    if (resultado.desenlace == Desenlace::FaltaEntrada) {
+        // The window's message names no file: say which one.
+        for (const std::string& motivo : {MotivoFaltaArchivo(opciones.centro, "el archivo de centro"),
+                                          MotivoFaltaArchivo(RutaTabla(carpeta, kSOLUC), "la solución de Sesionix")})
+            if (!motivo.empty()) errores_ << motivo << std::endl;
+    }
     if (resultado.desenlace != Desenlace::Completada) return CodigoSalida(resultado.desenlace);
 
     if (ensayo) {
