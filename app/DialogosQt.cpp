@@ -4,8 +4,12 @@
 #include "Modal.h"
 #include "Plantihoras.h"
 
+#include "common/informe.h"
+
 #include <QApplication>
 #include <QFileDialog>
+
+#include <exception>
 
 namespace {
 
@@ -52,6 +56,20 @@ std::string DialogosQt::ConfirmarCurso(const std::string& cursoActual) {
 }
 
 void DialogosQt::Mensaje(const std::string& texto) { MostrarMensaje(ventana_, Q(texto)); }
+
+void DialogosQt::Finalizado(const std::string& texto, const ph::Informe* informe) {
+    if (!informe) {
+        Mensaje(texto);
+        return;
+    }
+    if (MostrarFinal(ventana_, Q(texto), Q(ph::TextoResumen(*informe))) != RespuestaFinal::GuardarInforme) return;
+    try {
+        informe->GuardarCsv(rutaInforme);
+        Mensaje("Informe guardado en «" + rutaInforme + "».");
+    } catch (const std::exception& e) {
+        Mensaje(e.what());
+    }
+}
 
 void DialogosQt::Espera(bool activa) {
     if (activa) {

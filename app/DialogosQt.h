@@ -19,7 +19,14 @@ public:
     bool PreguntarQuitarSinClases(const std::string& mensaje) override;
     std::string ConfirmarCurso(const std::string& cursoActual) override;
     void Mensaje(const std::string& texto) override;
+    // "Proceso finalizado" with a "Mostrar detalles…" part holding the report's summary
+    // by category, and a button that saves the whole report as CSV at rutaInforme.
+    void Finalizado(const std::string& texto, const ph::Informe* informe) override;
     void Espera(bool activa) override;
+
+    // Where the button of the final message saves the report (set by the main window
+    // before each transfer, beside the centre file).
+    std::string rutaInforme;
 
     // The open-file dialog OpenDialogXML, starting on rutaAnterior; the chosen path, or
     // an empty text when the person cancels.

@@ -6,6 +6,7 @@
 
 #include "common/carpeta.h"
 #include "common/error.h"
+#include "common/informe.h"
 #include "common/ini.h"
 #include "common/texto.h"
 #include "export/exportacion.h"
@@ -168,7 +169,10 @@ void TMForm::PedirArchivo() {
 void TMForm::BExportarClick() {
     PedirArchivo();
     estado_.idioma = ComboBoxValCast->currentText().toStdString();
-    const ph::ResultadoTransferencia r = ph::ImportarDeItaca(estado_, ph::CarpetaIntercambio(), dialogos_);
+    ph::Informe informe;
+    dialogos_.rutaInforme = ph::RutaInforme(estado_.filenameXML);
+    const ph::ResultadoTransferencia r =
+        ph::ImportarDeItaca(estado_, ph::CarpetaIntercambio(), dialogos_, &informe);
     Terminar(r);
 }
 
@@ -176,7 +180,10 @@ void TMForm::BImportarClick() {
     dialogos_.Mensaje(ph::kRecordatorioExportacion);
     PedirArchivo();
     estado_.idioma = ComboBoxValCast->currentText().toStdString();
-    const ph::ResultadoTransferencia r = ph::ExportarAItaca(estado_, ph::CarpetaIntercambio(), dialogos_);
+    ph::Informe informe;
+    dialogos_.rutaInforme = ph::RutaInforme(estado_.filenameXML);
+    const ph::ResultadoTransferencia r =
+        ph::ExportarAItaca(estado_, ph::CarpetaIntercambio(), dialogos_, nullptr, &informe);
     Terminar(r);
 }
 

@@ -1,8 +1,11 @@
 #include "Modal.h"
 
+#include <QAbstractButton>
 #include <QDialog>
+#include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextEdit>
 
 namespace {
 
@@ -37,4 +40,46 @@ bool Confirmar(QWidget* padre, const QString& texto) {
     caja.button(QMessageBox::No)->setText(QStringLiteral("&No"));
     caja.setDefaultButton(QMessageBox::Yes);
     return MostrarModal(caja) == QMessageBox::Yes;
+}
+
+namespace {
+
+const char* const kMostrarDetalles = "Mostrar detalles…";
+const char* const kOcultarDetalles = "Ocultar detalles…";
+
+// Names the message box's details button in Spanish whenever the box shows or hides its
+// details (after the box has named it itself).
+class NombreDetalles : public QObject {
+public:
+    NombreDetalles(QAbstractButton* boton, QObject* padre) : QObject(padre), boton_(boton) {}
+    bool eventFilter(QObject*, QEvent* evento) override {
+        if (evento->type() == QEvent::ShowToParent) boton_->setText(QString::fromUtf8(kOcultarDetalles));
+        if (evento->type() == QEvent::HideToParent) boton_->setText(QString::fromUtf8(kMostrarDetalles));
+        return false;
+    }
+
+private:
+    QAbstractButton* boton_;
+};
+
+}  // namespace
+
+RespuestaFinal MostrarFinal(QWidget* padre, const QString& texto, const QString& detalles) {
+    QMessageBox caja(QMessageBox::NoIcon, QString::fromUtf8(kTituloAplicacion), ConSaltos(texto), QMessageBox::Ok,
+                     padre);
+    caja.setTextFormat(Qt::PlainText);
+    QPushButton* guardar = caja.addButton(QStringLiteral("Guardar informe…"), QMessageBox::ActionRole);
+    guardar->setObjectName("GuardarInforme");
+    caja.setDefaultButton(QMessageBox::Ok);
+    caja.setDetailedText(detalles);
+    // The box's own details button, named in Spanish; its text follows what it does.
+    QTextEdit* area = caja.findChild<QTextEdit*>();
+    for (QAbstractButton* b : caja.buttons()) {
+        if (b == guardar || caja.standardButton(b) != QMessageBox::NoButton || !area || !area->parentWidget()) continue;
+        b->setObjectName("MostrarDetalles");
+        b->setText(QString::fromUtf8(kMostrarDetalles));
+        area->parentWidget()->installEventFilter(new NombreDetalles(b, &caja));
+    }
+    MostrarModal(caja);
+    return caja.clickedButton() == guardar ? RespuestaFinal::GuardarInforme : RespuestaFinal::Aceptar;
 }

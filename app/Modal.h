@@ -23,3 +23,8 @@ void MostrarMensaje(QWidget* padre, const QString& texto);
 // A confirmation: question icon, caption "Confirm", buttons "&Yes" and "&No".
 // True for "&Yes".
 bool Confirmar(QWidget* padre, const QString& texto);
+
+// The message that ends a completed transfer: texto with a "Mostrar detalles…" button that
+// shows detalles, OK, and "Guardar informe…".
+enum class RespuestaFinal { Aceptar, GuardarInforme };
+RespuestaFinal MostrarFinal(QWidget* padre, const QString& texto, const QString& detalles);

@@ -1,5 +1,6 @@
 #include "common/informe.h"
 
+#include "common/carpeta.h"
 #include "common/escritura_atomica.h"
 
 namespace ph {
@@ -91,6 +92,20 @@ void Informe::GuardarCsv(const std::string& ruta) const {
     EscrituraAtomica archivo(ruta);
     archivo.Escribir(texto.data(), texto.size());
     archivo.Terminar();
+}
+
+std::string RutaInforme(const std::string& rutaCentro) {
+    std::string nombre = NombreDe(rutaCentro);
+    const size_t punto = nombre.rfind('.');
+    if (punto != std::string::npos && punto > 0) nombre.erase(punto);
+    return CarpetaDe(rutaCentro) + nombre + "_informe.csv";
+}
+
+std::string TextoResumen(const Informe& informe) {
+    if (informe.Vacio()) return "Sin avisos: la transferencia no ha omitido ni cambiado ningún dato.\n";
+    std::string texto;
+    for (const auto& [titulo, total] : informe.Resumen()) texto += titulo + ": " + std::to_string(total) + "\n";
+    return texto;
 }
 
 }  // namespace ph

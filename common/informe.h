@@ -71,6 +71,14 @@ private:
     std::map<std::pair<Categoria, std::string>, size_t> contados_;  // -> index in avisos_
 };
 
+// Where the desktop program saves the report of a centre file: beside it, its name
+// without the extension followed by "_informe.csv" ("centro.xml" -> "centro_informe.csv").
+std::string RutaInforme(const std::string& rutaCentro);
+
+// The summary by category as text, one line each ("Título: n"); a line saying there is
+// nothing to report when there are no notices.
+std::string TextoResumen(const Informe& informe);
+
 // A value in quotes for the notices: «valor».
 inline std::string Citar(const std::string& valor) { return "«" + valor + "»"; }
 

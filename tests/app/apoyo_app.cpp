@@ -52,7 +52,7 @@ int Guion::Presentar(QDialog& d) {
         caja.icono = m->icon();
         for (QAbstractButton* b : m->buttons()) caja.botones << b->text();
         cajas.push_back(caja);
-        if (m->icon() != QMessageBox::Question) return QMessageBox::Ok;
+        if (m->icon() != QMessageBox::Question) return enMensaje ? enMensaje(*m) : int(QMessageBox::Ok);
         bool si = false;
         if (!respuestas.empty()) {
             si = respuestas.front();

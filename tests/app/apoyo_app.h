@@ -9,6 +9,7 @@
 #include <vector>
 
 class QDialog;
+class QMessageBox;
 class TCurExp;
 class TPlantillas;
 
@@ -36,6 +37,9 @@ public:
     std::deque<bool> respuestas;  // answers to the confirmations, in turn ("&Yes" true); No once used up
     std::function<void(TPlantillas&)> enPlantillas;  // acts on the template dialog before it closes
     std::function<void(TCurExp&)> enCurso;           // acts on the course dialog before it closes
+    // Acts on a message box with an OK button and closes it; returns what exec() would.
+    // Unset, the box is answered OK.
+    std::function<int(QMessageBox&)> enMensaje;
     bool cerrarConAspa = false;   // dialogs close by their close box instead of "Continuar"
 
     std::vector<Caja> cajas;
