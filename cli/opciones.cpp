@@ -26,8 +26,8 @@ constexpr std::array<DefOpcion, 8> kOpciones{{
     {"--curso", true, false, true},
     {"--todas-plantillas", false, true, false},
     {"--conservar-sin-clases", false, true, false},
-    {"--informe", true, false, true},
-    {"--simular", false, false, true},
+    {"--informe", true, true, true},
+    {"--simular", false, true, true},
 }};
 
 const DefOpcion* BuscarOpcion(const std::string& nombre) {

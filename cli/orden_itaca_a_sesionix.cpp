@@ -1,14 +1,18 @@
 // pasahorario-cli itaca-a-sesionix: the centre file into Sesionix's work tables.
 #include "cli/orden_itaca_a_sesionix.h"
 
+#include "cli/avisos.h"
 #include "cli/comun.h"
 #include "cli/dialogos_opciones.h"
+#include "cli/simulacion.h"
 #include "common/carpeta.h"
 #include "common/centro.h"
 #include "import/importacion.h"
 
 #include <iomanip>
+#include <optional>
 #include <ostream>
+#include <sstream>
 
 namespace ph::cli {
 
@@ -23,13 +27,25 @@ int OrdenItacaASesionix::Ejecutar(const Opciones& opciones) {
     r.plantilla = opciones.plantilla;
     r.todasPlantillas = opciones.todasPlantillas;
     r.quitarSinClases = !opciones.conservarSinClases;
-    DialogosOpciones dialogos(r, errores_);
+
+    // A trial run writes the work tables into a temporary exchange folder of its own; its
+    // messages name the real one.
+    std::optional<Simulacion> ensayo;
+    std::ostringstream mensajesEnsayo;
+    if (opciones.simular) {
+        ensayo.emplace();
+        ensayo->SustituyeCarpeta(carpeta);
+    }
+    DialogosOpciones dialogos(r, ensayo ? mensajesEnsayo : errores_);
 
     EstadoVentana estado;
     estado.filenameXML = opciones.centro;
     estado.idioma = opciones.idioma ? *opciones.idioma : centro::kValencia;
 
-    const ResultadoTransferencia resultado = ImportarDeItaca(estado, carpeta, dialogos);
+    Informe informe;
+    const ResultadoTransferencia resultado =
+        ImportarDeItaca(estado, ensayo ? ensayo->Carpeta() : carpeta, dialogos, &informe);
+    if (ensayo) errores_ << ensayo->Real(mensajesEnsayo.str()) << std::flush;
     if (resultado.desenlace == Desenlace::FaltaEntrada) {
         // The window's message names no file: say which one.
         if (const std::string motivo = MotivoFaltaArchivo(opciones.centro, "el archivo de centro"); !motivo.empty())
@@ -37,7 +53,9 @@ int OrdenItacaASesionix::Ejecutar(const Opciones& opciones) {
     }
     if (resultado.desenlace != Desenlace::Completada) return CodigoSalida(resultado.desenlace);
 
-    salida_ << "Tablas de trabajo en " << carpeta << ":" << std::endl;
+    if (ensayo) salida_ << kTextoSimulacion << std::endl;
+    salida_ << (ensayo ? "Tablas de trabajo que se escribirían en " : "Tablas de trabajo en ") << carpeta << ":"
+            << std::endl;
     for (const auto& [tabla, filas] : resultado.filas) {
         salida_ << "  " << std::left << std::setw(15) << (tabla + ".DBF") << std::right << std::setw(6);
         if (filas < 0) salida_ << "?" << "  (no se puede leer)";
@@ -49,7 +67,8 @@ int OrdenItacaASesionix::Ejecutar(const Opciones& opciones) {
                 << "), idioma: " << estado.idioma << std::endl;
     else
         salida_ << "El archivo no tiene plantillas horarias." << std::endl;
-    return kSalidaCompletada;
+    EscribirResumenAvisos(salida_, informe);
+    return GuardarInformePedido(opciones, informe, salida_, errores_) ? kSalidaCompletada : kSalidaError;
 }
 
 }  // namespace ph::cli
