@@ -153,7 +153,7 @@ void Archivo::CrearConContenido(const std::string& ruta, const std::string& cont
         DWORD e = GetLastError();
         std::string causa = UltimoError();
         DeleteFileW(RutaNativa(temporal).c_str());
-        if (e == ERROR_SHARING_VIOLATION || e == ERROR_LOCK_VIOLATION || e == ERROR_ACCESS_DENIED) EnUso(ruta);
+        if (e == ERROR_SHARING_VIOLATION || e == ERROR_LOCK_VIOLATION) EnUso(ruta);
         ErrorAlEscribir(ruta, causa);
     }
 }
