@@ -5,7 +5,11 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextEdit>
+
+#include <algorithm>
 
 namespace {
 
@@ -78,6 +82,16 @@ RespuestaFinal MostrarFinal(QWidget* padre, const QString& texto, const QString&
         if (b == guardar || caja.standardButton(b) != QMessageBox::NoButton || !area || !area->parentWidget()) continue;
         b->setObjectName("MostrarDetalles");
         b->setText(QString::fromUtf8(kMostrarDetalles));
+        // The box sizes the button for its own texts: make room for ours.
+        QStyleOptionButton opcion;
+        opcion.initFrom(b);
+        int ancho = 0;
+        for (const char* t : {kMostrarDetalles, kOcultarDetalles}) {
+            opcion.text = QString::fromUtf8(t);
+            const QSize texto(b->fontMetrics().horizontalAdvance(opcion.text), b->fontMetrics().height());
+            ancho = std::max(ancho, b->style()->sizeFromContents(QStyle::CT_PushButton, &opcion, texto, b).width());
+        }
+        b->setMinimumWidth(ancho);
         area->parentWidget()->installEventFilter(new NombreDetalles(b, &caja));
     }
     MostrarModal(caja);
