@@ -4,6 +4,7 @@
 #include "common/carpeta.h"
 #include "common/centro.h"
 #include "common/dbf.h"
+#include "common/desenlace.h"
 #include "common/error.h"
 #include "common/tablas_trabajo.h"
 #include "common/xml.h"
@@ -13,39 +14,6 @@
 #include <exception>
 
 namespace ph {
-
-namespace {
-
-// Shows the wait cursor for as long as it lives, also when an error leaves early.
-class CursorEspera {
-public:
-    explicit CursorEspera(Dialogos& d) : d_(d) { d_.Espera(true); }
-    ~CursorEspera() { d_.Espera(false); }
-    CursorEspera(const CursorEspera&) = delete;
-    CursorEspera& operator=(const CursorEspera&) = delete;
-
-private:
-    Dialogos& d_;
-};
-
-ResultadoTransferencia Terminar(Dialogos& dialogos, Desenlace desenlace, const std::string& mensaje) {
-    ResultadoTransferencia r;
-    r.desenlace = desenlace;
-    r.mensaje = mensaje;
-    dialogos.Mensaje(mensaje);
-    return r;
-}
-
-// The end of a completed transfer: its message, with the report when there is one.
-ResultadoTransferencia Finalizar(Dialogos& dialogos, const Informe* informe) {
-    ResultadoTransferencia r;
-    r.desenlace = Desenlace::Completada;
-    r.mensaje = "Proceso finalizado";
-    dialogos.Finalizado(r.mensaje, informe);
-    return r;
-}
-
-}  // namespace
 
 ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos,
                                        Informe* informe) {
