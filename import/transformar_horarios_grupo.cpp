@@ -144,7 +144,9 @@ void TransformarHorariosGrupo(ContextoImportacion& ctx) {
             informe->Anotar(Categoria::AsignacionSinLineas,
                             "contenido " + Citar(asigt.AsString("ASIG_ITACA")) + " (" + asigt.AsString("CASIG") + "), " +
                                 Grupo(nombresGrupo, asigt.AsString("CLAVE")) + ", curso " + Citar(asigt.AsString("CLAVECURSO")),
-                            "ninguna línea de la plantilla " + Citar(ctx.resultado) + " la confirma: se quita de ASIGT");
+                            (ctx.SoloPlantilla ? "ninguna línea de la plantilla " + Citar(ctx.resultado) + " la confirma"
+                                               : std::string("ninguna línea de horario la confirma")) +
+                                ": se quita de ASIGT");
         asigt.Delete();
     }
     asigt.Pack();
