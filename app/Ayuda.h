@@ -1,7 +1,9 @@
 #pragma once
-// Help: the file "ITACA.chm" next to the executable, shown by the system's viewer.
-// Each widget keeps its help context number in the dynamic property "HelpContext"; a
-// widget without one (or with 0) takes that of its parent.
+// Help: the file "ITACA.chm" next to the executable. On Windows the system's HTML Help
+// viewer (hh.exe) shows it; elsewhere the program's own help window (VentanaAyuda) shows
+// the same topics, read out of the file. Each widget keeps its help context number in the
+// dynamic property "HelpContext"; a widget without one (or with 0) takes that of its
+// parent.
 #include <QString>
 
 #include <functional>
@@ -16,8 +18,12 @@ int ContextoAyuda(const QWidget* w);
 QString ArchivoAyuda();
 void PonerArchivoAyuda(const QString& ruta);  // empty: back to the default
 
-// Hands the file to a viewer; false when there is none. The default asks the desktop to
-// open the file, which shows it from its contents page whatever the context.
+// The topic of a context number: 1 the main window and the language, 3 the transfers;
+// empty for 0 (the contents) and for a number the help does not know.
+QString TemaDeContexto(int contexto);
+
+// Hands the file to a viewer; false when there is none. The default is the platform's
+// viewer described above, on the topic of the context (0: the contents).
 using AbridorAyuda = std::function<bool(const QString& archivo, int contexto)>;
 void PonerAbridorAyuda(AbridorAyuda abridor);  // empty: back to the default
 
@@ -27,3 +33,10 @@ void MostrarAyuda(QWidget* padre, int contexto);
 
 // F1 in the window shows the topic of the focused widget (else of the window).
 void InstalarTeclaAyuda(QWidget* ventana);
+
+#ifndef _WIN32
+class VentanaAyuda;
+// The help window the default viewer opened last; null before the first help or once
+// closed.
+VentanaAyuda* VentanaAyudaAbierta();
+#endif
