@@ -49,7 +49,6 @@ VentanaAyuda::VentanaAyuda(std::unique_ptr<ArchivoChm> chm, const QString& ruta,
     : QWidget(padre, Qt::Window), chm_(std::move(chm)), ruta_(ruta) {
     setObjectName("VentanaAyuda");
     setWindowTitle(QStringLiteral("Ayuda de Pasahorario"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
 
     BAtras = new QPushButton(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Atrás"), this);
     BAtras->setObjectName("BAtras");
@@ -102,7 +101,8 @@ VentanaAyuda::VentanaAyuda(std::unique_ptr<ArchivoChm> chm, const QString& ruta,
         inicio_ = Contenido->topLevelItem(0)->data(0, Qt::UserRole).toString();
 }
 
-VentanaAyuda::~VentanaAyuda() = default;
+// The browser reads from the help file: it goes before the file closes.
+VentanaAyuda::~VentanaAyuda() { delete Navegador; }
 
 void VentanaAyuda::MostrarTema(const QString& tema) {
     const QUrl url = UrlTema(tema.isEmpty() ? inicio_ : tema);
