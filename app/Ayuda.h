@@ -23,7 +23,8 @@ void PonerArchivoAyuda(const QString& ruta);  // empty: back to the default
 QString TemaDeContexto(int contexto);
 
 // Hands the file to a viewer; false when there is none. The default is the platform's
-// viewer described above, on the topic of the context (0: the contents).
+// viewer described above, on the topic of the context (0: the contents); the program's
+// own window reports a help file it cannot read itself.
 using AbridorAyuda = std::function<bool(const QString& archivo, int contexto)>;
 void PonerAbridorAyuda(AbridorAyuda abridor);  // empty: back to the default
 
