@@ -170,7 +170,7 @@ void TMForm::BExportarClick() {
     PedirArchivo();
     estado_.idioma = ComboBoxValCast->currentText().toStdString();
     ph::Informe informe;
-    dialogos_.rutaInforme = ph::RutaInforme(estado_.filenameXML);
+    dialogos_.rutaInforme = ph::RutaInforme(estado_.filenameXML, "importacion");
     const ph::ResultadoTransferencia r =
         ph::ImportarDeItaca(estado_, ph::CarpetaIntercambio(), dialogos_, &informe);
     Terminar(r);
@@ -181,7 +181,7 @@ void TMForm::BImportarClick() {
     PedirArchivo();
     estado_.idioma = ComboBoxValCast->currentText().toStdString();
     ph::Informe informe;
-    dialogos_.rutaInforme = ph::RutaInforme(estado_.filenameXML);
+    dialogos_.rutaInforme = ph::RutaInforme(estado_.filenameXML, "exportacion");
     const ph::ResultadoTransferencia r =
         ph::ExportarAItaca(estado_, ph::CarpetaIntercambio(), dialogos_, nullptr, &informe);
     Terminar(r);
