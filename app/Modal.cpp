@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
@@ -20,6 +22,31 @@ Presentador& PresentadorActual() {
 
 QString ConSaltos(QString texto) { return texto.replace("\r\n", "\n"); }
 
+// A message box that keeps its lines whole. Qt's box wraps any text wider than half the
+// screen (at most 500 pixels); once it has sized itself, the box is widened to hold the
+// longest line, and to show the whole caption.
+class Caja : public QMessageBox {
+public:
+    Caja(Icon icono, const QString& titulo, const QString& texto, StandardButtons botones, QWidget* padre)
+        : QMessageBox(icono, titulo, ConSaltos(texto), botones, padre) {
+        setTextFormat(Qt::PlainText);
+        if (QAbstractButton* b = button(QMessageBox::Ok)) b->setText(QStringLiteral("Aceptar"));
+    }
+
+protected:
+    void showEvent(QShowEvent* evento) override {
+        QMessageBox::showEvent(evento);  // Qt sizes the box here
+        if (auto* etiqueta = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            etiqueta->setWordWrap(false);
+            etiqueta->setMinimumWidth(etiqueta->sizeHint().width());
+        }
+        layout()->activate();
+        const int ancho = std::max({kAnchoMinimoCaja, layout()->totalMinimumSize().width(), width()});
+        const int alto = std::max(layout()->totalMinimumSize().height(), layout()->totalHeightForWidth(ancho));
+        setFixedSize(ancho, alto);
+    }
+};
+
 }  // namespace
 
 void PonerPresentador(Presentador presentador) { PresentadorActual() = std::move(presentador); }
@@ -30,17 +57,13 @@ int MostrarModal(QDialog& dialogo) {
 }
 
 void MostrarMensaje(QWidget* padre, const QString& texto) {
-    QMessageBox caja(QMessageBox::NoIcon, QString::fromUtf8(kTituloAplicacion), ConSaltos(texto),
-                     QMessageBox::Ok, padre);
-    caja.setTextFormat(Qt::PlainText);
+    Caja caja(QMessageBox::NoIcon, QString::fromUtf8(kTituloAplicacion), texto, QMessageBox::Ok, padre);
     MostrarModal(caja);
 }
 
 bool Confirmar(QWidget* padre, const QString& texto) {
-    QMessageBox caja(QMessageBox::Question, QStringLiteral("Confirm"), ConSaltos(texto),
-                     QMessageBox::Yes | QMessageBox::No, padre);
-    caja.setTextFormat(Qt::PlainText);
-    caja.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
+    Caja caja(QMessageBox::Question, QStringLiteral("Confirmar"), texto, QMessageBox::Yes | QMessageBox::No, padre);
+    caja.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
     caja.button(QMessageBox::No)->setText(QStringLiteral("&No"));
     caja.setDefaultButton(QMessageBox::Yes);
     return MostrarModal(caja) == QMessageBox::Yes;
@@ -69,9 +92,7 @@ private:
 }  // namespace
 
 RespuestaFinal MostrarFinal(QWidget* padre, const QString& texto, const QString& detalles) {
-    QMessageBox caja(QMessageBox::NoIcon, QString::fromUtf8(kTituloAplicacion), ConSaltos(texto), QMessageBox::Ok,
-                     padre);
-    caja.setTextFormat(Qt::PlainText);
+    Caja caja(QMessageBox::NoIcon, QString::fromUtf8(kTituloAplicacion), texto, QMessageBox::Ok, padre);
     QPushButton* guardar = caja.addButton(QStringLiteral("Guardar informe…"), QMessageBox::ActionRole);
     guardar->setObjectName("GuardarInforme");
     caja.setDefaultButton(QMessageBox::Ok);
