@@ -23,8 +23,9 @@ Presentador& PresentadorActual() {
 QString ConSaltos(QString texto) { return texto.replace("\r\n", "\n"); }
 
 // A message box that keeps its lines whole. Qt's box wraps any text wider than half the
-// screen (at most 500 pixels); once it has sized itself, the box is widened to hold the
-// longest line, and to show the whole caption.
+// screen (at most 500 pixels) and sizes itself again whenever it likes; its label is given
+// a minimum width that holds the longest line, and that makes the box at least
+// kAnchoMinimoCaja wide, so that every later sizing keeps both.
 class Caja : public QMessageBox {
 public:
     Caja(Icon icono, const QString& titulo, const QString& texto, StandardButtons botones, QWidget* padre)
@@ -35,15 +36,20 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override {
-        QMessageBox::showEvent(evento);  // Qt sizes the box here
-        if (auto* etiqueta = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
-            etiqueta->setWordWrap(false);
-            etiqueta->setMinimumWidth(etiqueta->sizeHint().width());
-        }
+        QMessageBox::showEvent(evento);
+        auto* etiqueta = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!etiqueta) return;
+        const QFontMetrics fm(etiqueta->font());
+        int ancho = 0;
+        for (const QString& linea : text().split(QLatin1Char('\n'))) ancho = std::max(ancho, fm.horizontalAdvance(linea));
+        const QMargins m = etiqueta->contentsMargins();
+        etiqueta->setMinimumWidth(ancho + m.left() + m.right() + 2 * etiqueta->margin() + 2);
         layout()->activate();
-        const int ancho = std::max({kAnchoMinimoCaja, layout()->totalMinimumSize().width(), width()});
-        const int alto = std::max(layout()->totalMinimumSize().height(), layout()->totalHeightForWidth(ancho));
-        setFixedSize(ancho, alto);
+        const int falta = kAnchoMinimoCaja - layout()->totalMinimumSize().width();
+        if (falta > 0) etiqueta->setMinimumWidth(etiqueta->minimumWidth() + falta);
+        layout()->activate();
+        const QSize minimo = layout()->totalMinimumSize();
+        setFixedSize(std::max(minimo.width(), width()), std::max(minimo.height(), height()));
     }
 };
 
