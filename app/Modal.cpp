@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -120,6 +121,16 @@ RespuestaFinal MostrarFinal(QWidget* padre, const QString& texto, const QString&
         }
         b->setMinimumWidth(ancho);
         area->parentWidget()->installEventFilter(new NombreDetalles(b, &caja));
+    }
+    // Each line of the summary stays whole: the details area is as wide as its longest line.
+    if (area) {
+        area->setLineWrapMode(QTextEdit::NoWrap);
+        const QFontMetrics fm(area->font());
+        int ancho = 0;
+        for (const QString& linea : detalles.split(QLatin1Char('\n'))) ancho = std::max(ancho, fm.horizontalAdvance(linea));
+        const int margen = 2 * (area->frameWidth() + int(area->document()->documentMargin())) +
+                           area->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+        area->setMinimumWidth(ancho + margen);
     }
     MostrarModal(caja);
     return caja.clickedButton() == guardar ? RespuestaFinal::GuardarInforme : RespuestaFinal::Aceptar;

@@ -19,6 +19,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
 
 #include <memory>
 
@@ -183,6 +185,34 @@ private slots:
         QCOMPARE(vistas[0].titulo, QString("Pasahorario"));
         QVERIFY2(vistas[0].caja.width() >= 260, qPrintable(QString::number(vistas[0].caja.width())));
         QCOMPARE(guion.cajas[0].botones, QStringList{"Aceptar"});
+    }
+
+    // The final message's summary keeps each line whole once its details are shown.
+    void detallesDelFinalSinPartir() {
+        Guion guion;
+        guion.archivo = Ruta("centro.xml");
+        guion.respuestas = {false, true};
+        QStringList lineas;
+        int cabe = -1, hace = 0;
+        guion.enMensaje = [&](QMessageBox& m) {
+            if (m.text() != "Proceso finalizado") return int(QMessageBox::Ok);
+            m.show();
+            if (QAbstractButton* b = m.findChild<QAbstractButton*>("MostrarDetalles")) b->click();
+            QApplication::processEvents();
+            if (auto* area = m.findChild<QTextEdit*>()) {
+                lineas = area->toPlainText().split('\n', Qt::SkipEmptyParts);
+                const QFontMetrics fm(area->font());
+                for (const QString& l : lineas) hace = std::max(hace, fm.horizontalAdvance(l));
+                cabe = area->viewport()->width() - 2 * int(area->document()->documentMargin());
+            }
+            m.hide();
+            return int(QMessageBox::Ok);
+        };
+        TMForm f({}, Ruta("Sesionix.ini"));
+        f.show();
+        QTest::mouseClick(f.BExportar, Qt::LeftButton);
+        QVERIFY(lineas.contains("Asignaciones quitadas por no tener líneas de horario: 1"));
+        QVERIFY2(cabe >= hace, qPrintable(QString("%1 < %2").arg(cabe).arg(hace)));
     }
 
     void centroRotoEnCastellano() {
