@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileSystemModel>
 #include <QFileDialog>
 #include <QHash>
 #include <QImage>
@@ -81,6 +83,8 @@ QAbstractButton* Boton(QMessageBox& m, const char* nombre) { return m.findChild<
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Drawn as on a Spanish system: dates and numbers in Qt's dialogs follow its locale.
+    qputenv("LC_ALL", "es_ES.UTF-8");
     QApplication app(argc, argv);
     if (!CargarTraduccionesQt()) Fallo("no se encuentra la traducción qtbase_es.qm");
     carpeta = QDir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("capturas"));
@@ -187,6 +191,14 @@ int main(int argc, char** argv) {
             if (auto* f = qobject_cast<QFileDialog*>(&d)) {
                 f->setOption(QFileDialog::DontUseNativeDialog);
                 f->setDirectory(QString::fromStdString(temporal.ruta()));
+                f->show();
+                // The list of files fills in the background: wait for it.
+                if (auto* modelo = f->findChild<QFileSystemModel*>()) {
+                    QElapsedTimer reloj;
+                    reloj.start();
+                    while (modelo->rowCount(modelo->index(f->directory().absolutePath())) == 0 && reloj.elapsed() < 5000)
+                        QApplication::processEvents(QEventLoop::AllEvents, 50);
+                }
                 Mostrar(*f, "abrir_archivo.png");
                 return QDialog::Rejected;
             }

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -213,6 +214,19 @@ private slots:
         QTest::mouseClick(f.BExportar, Qt::LeftButton);
         QVERIFY(lineas.contains("Asignaciones quitadas por no tener líneas de horario: 1"));
         QVERIFY2(cabe >= hace, qPrintable(QString("%1 < %2").arg(cabe).arg(hace)));
+    }
+
+    // The window carries the program's own icon at the sizes the platforms use.
+    void iconoPropio() {
+        TMForm f({}, Ruta("Sesionix.ini"));
+        QList<QSize> tamanos = f.windowIcon().availableSizes();
+        std::sort(tamanos.begin(), tamanos.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+        QCOMPARE(tamanos, (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+        const QImage imagen = f.windowIcon().pixmap(32, 32).toImage();
+        QSet<QRgb> colores;
+        for (int y = 0; y < imagen.height(); ++y)
+            for (int x = 0; x < imagen.width(); ++x) colores.insert(imagen.pixel(x, y));
+        QVERIFY(colores.size() > 8);
     }
 
     void centroRotoEnCastellano() {
