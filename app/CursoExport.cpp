@@ -5,6 +5,7 @@
 #include "PanelDegradado.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -66,11 +67,21 @@ TCurExp::TCurExp(QWidget* owner) : QDialog(owner) {
     BitBtnContinuar->setDefault(true);
     PonerContextoAyuda(BitBtnContinuar, 3);
 
+    setTabOrder(ComboBoxCurso, BitBtnContinuar);
+
     connect(ComboBoxCurso, &QComboBox::currentTextChanged, this,
             [this](const QString& texto) { ComboBoxCursoChange(texto); });
     connect(BitBtnContinuar, &QPushButton::clicked, this, [this] { BitBtnContinuarClick(); });
     InstalarTeclaAyuda(this);
     CentrarEnPantalla(this);
+}
+
+void TCurExp::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape || evento->matches(QKeySequence::Cancel)) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 void TCurExp::showEvent(QShowEvent* evento) {

@@ -86,7 +86,7 @@ QString DialogosQt::PedirArchivoXml(const QString& rutaAnterior) {
     d.setObjectName("OpenDialogXML");
     d.setAcceptMode(QFileDialog::AcceptOpen);
     d.setFileMode(QFileDialog::AnyFile);
-    d.setNameFilter(QStringLiteral("*.xml (*.xml)"));
+    d.setNameFilter(QStringLiteral("*.xml"));  // the filter reads "*.xml", as its pattern
     d.setDefaultSuffix(QStringLiteral("xml"));
     if (!rutaAnterior.isEmpty()) d.selectFile(rutaAnterior);
     if (MostrarModal(d) != QDialog::Accepted) return {};

@@ -92,6 +92,12 @@ QPixmap Lienzo() {
 
 }  // namespace
 
+QIcon IconoPrograma() {
+    QIcon icono;
+    for (int n : {16, 24, 32, 48, 64, 128, 256}) icono.addFile(QStringLiteral(":/icono/pasahorario_%1.png").arg(n), QSize(n, n));
+    return icono;
+}
+
 QIcon GlifoOk() {
     QPixmap px = Lienzo();
     QPainter p(&px);

@@ -29,6 +29,9 @@ void ColocarHasta(QLabel* etiqueta, int x, int y, int limite);
 // Moves a window to the middle of the screen it will show on.
 void CentrarEnPantalla(QWidget* ventana);
 
+// The program's own icon (a timetable and the exchange's two arrows), at every size.
+QIcon IconoPrograma();
+
 // The green tick of OK-kind buttons and the door of close-kind buttons.
 QIcon GlifoOk();
 QIcon GlifoSalir();

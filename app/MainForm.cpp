@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -41,10 +42,11 @@ QLabel* Etiqueta(const QString& texto, const char* nombre, QWidget* padre) {
     return l;
 }
 
+// Return and Enter press the focused button, as on Windows.
 QPushButton* Boton(const QIcon& glifo, const QString& texto, const char* nombre, QWidget* padre) {
     auto* b = new QPushButton(glifo, texto, padre);
     b->setObjectName(nombre);
-    b->setAutoDefault(false);
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -58,6 +60,7 @@ TMForm::TMForm(const QStringList& parametros, const QString& rutaIni, QWidget* p
                    Qt::WindowCloseButtonHint);
     setFont(FuenteBase());
     setFixedSize(632, 266);
+    setWindowIcon(IconoPrograma());
     PonerContextoAyuda(this, 1);
     CrearControles();
     DecidirModo(parametros);
@@ -93,7 +96,8 @@ void TMForm::CrearControles() {
     ComboBoxValCast->setGeometry(168, 68, 133, ComboBoxValCast->sizeHint().height());
     PonerContextoAyuda(ComboBoxValCast, 1);
 
-    BExportar = Boton(GlifoOk(), QStringLiteral("OK"), "BExportar", Draw3D2);
+    BExportar = Boton(GlifoOk(), QStringLiteral("Aceptar"), "BExportar", Draw3D2);
+    BExportar->setDefault(true);
     BExportar->setGeometry(88, 120, 89, 25);
     PonerContextoAyuda(BExportar, 3);
 
@@ -109,7 +113,8 @@ void TMForm::CrearControles() {
     Label4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Colocar(Label4, 8, 24, 305, 57);
 
-    BImportar = Boton(GlifoOk(), QStringLiteral("OK"), "BImportar", Draw3D3);
+    BImportar = Boton(GlifoOk(), QStringLiteral("Aceptar"), "BImportar", Draw3D3);
+    BImportar->setDefault(true);
     BImportar->setGeometry(96, 120, 89, 25);
     PonerContextoAyuda(BImportar, 3);
 
@@ -138,6 +143,11 @@ void TMForm::CrearControles() {
     PonerColorTexto(ListBoxPlanti, colores::kAzul);
     ListBoxPlanti->setGeometry(576, 4, 49, 29);
     ListBoxPlanti->hide();
+
+    setTabOrder(ComboBoxValCast, BExportar);
+    setTabOrder(BExportar, BImportar);
+    setTabOrder(BImportar, Button1);
+    setTabOrder(Button1, BClose);
 
     connect(BExportar, &QPushButton::clicked, this, [this] { BExportarClick(); });
     connect(BImportar, &QPushButton::clicked, this, [this] { BImportarClick(); });
@@ -170,7 +180,7 @@ void TMForm::BExportarClick() {
     PedirArchivo();
     estado_.idioma = ComboBoxValCast->currentText().toStdString();
     ph::Informe informe;
-    dialogos_.rutaInforme = ph::RutaInforme(estado_.filenameXML);
+    dialogos_.rutaInforme = ph::RutaInforme(estado_.filenameXML, "importacion");
     const ph::ResultadoTransferencia r =
         ph::ImportarDeItaca(estado_, ph::CarpetaIntercambio(), dialogos_, &informe);
     Terminar(r);
@@ -181,7 +191,7 @@ void TMForm::BImportarClick() {
     PedirArchivo();
     estado_.idioma = ComboBoxValCast->currentText().toStdString();
     ph::Informe informe;
-    dialogos_.rutaInforme = ph::RutaInforme(estado_.filenameXML);
+    dialogos_.rutaInforme = ph::RutaInforme(estado_.filenameXML, "exportacion");
     const ph::ResultadoTransferencia r =
         ph::ExportarAItaca(estado_, ph::CarpetaIntercambio(), dialogos_, nullptr, &informe);
     Terminar(r);
@@ -210,6 +220,20 @@ void TMForm::Terminar(const ph::ResultadoTransferencia& r) {
     case ph::Desenlace::Error:
         break;  // the window stays as it was, ready for another try
     }
+}
+
+void TMForm::keyPressEvent(QKeyEvent* evento) {
+    const bool intro = evento->key() == Qt::Key_Return || evento->key() == Qt::Key_Enter;
+    if (intro && (evento->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        for (QPushButton* b : {BExportar, BImportar}) {
+            if (b->isVisible() && b->isEnabled()) {
+                b->click();
+                evento->accept();
+                return;
+            }
+        }
+    }
+    QWidget::keyPressEvent(evento);
 }
 
 void TMForm::Button1Click() { MostrarAyuda(this, 0); }

@@ -50,6 +50,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;  // writes the code in command-line mode
+    // Return and Enter that no focused button took press the first OK button on show.
+    void keyPressEvent(QKeyEvent* evento) override;
 
 private:
     void CrearControles();

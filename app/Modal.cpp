@@ -3,10 +3,13 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QEvent>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -20,6 +23,37 @@ Presentador& PresentadorActual() {
 
 QString ConSaltos(QString texto) { return texto.replace("\r\n", "\n"); }
 
+// A message box that keeps its lines whole. Qt's box wraps any text wider than half the
+// screen (at most 500 pixels) and sizes itself again whenever it likes; its label is given
+// a minimum width that holds the longest line, and that makes the box at least
+// kAnchoMinimoCaja wide, so that every later sizing keeps both.
+class Caja : public QMessageBox {
+public:
+    Caja(Icon icono, const QString& titulo, const QString& texto, StandardButtons botones, QWidget* padre)
+        : QMessageBox(icono, titulo, ConSaltos(texto), botones, padre) {
+        setTextFormat(Qt::PlainText);
+        if (QAbstractButton* b = button(QMessageBox::Ok)) b->setText(QStringLiteral("Aceptar"));
+    }
+
+protected:
+    void showEvent(QShowEvent* evento) override {
+        QMessageBox::showEvent(evento);
+        auto* etiqueta = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!etiqueta) return;
+        const QFontMetrics fm(etiqueta->font());
+        int ancho = 0;
+        for (const QString& linea : text().split(QLatin1Char('\n'))) ancho = std::max(ancho, fm.horizontalAdvance(linea));
+        const QMargins m = etiqueta->contentsMargins();
+        etiqueta->setMinimumWidth(ancho + m.left() + m.right() + 2 * etiqueta->margin() + 2);
+        layout()->activate();
+        const int falta = kAnchoMinimoCaja - layout()->totalMinimumSize().width();
+        if (falta > 0) etiqueta->setMinimumWidth(etiqueta->minimumWidth() + falta);
+        layout()->activate();
+        const QSize minimo = layout()->totalMinimumSize();
+        setFixedSize(std::max(minimo.width(), width()), std::max(minimo.height(), height()));
+    }
+};
+
 }  // namespace
 
 void PonerPresentador(Presentador presentador) { PresentadorActual() = std::move(presentador); }
@@ -30,17 +64,13 @@ int MostrarModal(QDialog& dialogo) {
 }
 
 void MostrarMensaje(QWidget* padre, const QString& texto) {
-    QMessageBox caja(QMessageBox::NoIcon, QString::fromUtf8(kTituloAplicacion), ConSaltos(texto),
-                     QMessageBox::Ok, padre);
-    caja.setTextFormat(Qt::PlainText);
+    Caja caja(QMessageBox::NoIcon, QString::fromUtf8(kTituloAplicacion), texto, QMessageBox::Ok, padre);
     MostrarModal(caja);
 }
 
 bool Confirmar(QWidget* padre, const QString& texto) {
-    QMessageBox caja(QMessageBox::Question, QStringLiteral("Confirm"), ConSaltos(texto),
-                     QMessageBox::Yes | QMessageBox::No, padre);
-    caja.setTextFormat(Qt::PlainText);
-    caja.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
+    Caja caja(QMessageBox::Question, QStringLiteral("Confirmar"), texto, QMessageBox::Yes | QMessageBox::No, padre);
+    caja.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
     caja.button(QMessageBox::No)->setText(QStringLiteral("&No"));
     caja.setDefaultButton(QMessageBox::Yes);
     return MostrarModal(caja) == QMessageBox::Yes;
@@ -69,9 +99,7 @@ private:
 }  // namespace
 
 RespuestaFinal MostrarFinal(QWidget* padre, const QString& texto, const QString& detalles) {
-    QMessageBox caja(QMessageBox::NoIcon, QString::fromUtf8(kTituloAplicacion), ConSaltos(texto), QMessageBox::Ok,
-                     padre);
-    caja.setTextFormat(Qt::PlainText);
+    Caja caja(QMessageBox::NoIcon, QString::fromUtf8(kTituloAplicacion), texto, QMessageBox::Ok, padre);
     QPushButton* guardar = caja.addButton(QStringLiteral("Guardar informe…"), QMessageBox::ActionRole);
     guardar->setObjectName("GuardarInforme");
     caja.setDefaultButton(QMessageBox::Ok);
@@ -93,6 +121,16 @@ RespuestaFinal MostrarFinal(QWidget* padre, const QString& texto, const QString&
         }
         b->setMinimumWidth(ancho);
         area->parentWidget()->installEventFilter(new NombreDetalles(b, &caja));
+    }
+    // Each line of the summary stays whole: the details area is as wide as its longest line.
+    if (area) {
+        area->setLineWrapMode(QTextEdit::NoWrap);
+        const QFontMetrics fm(area->font());
+        int ancho = 0;
+        for (const QString& linea : detalles.split(QLatin1Char('\n'))) ancho = std::max(ancho, fm.horizontalAdvance(linea));
+        const int margen = 2 * (area->frameWidth() + int(area->document()->documentMargin())) +
+                           area->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+        area->setMinimumWidth(ancho + margen);
     }
     MostrarModal(caja);
     return caja.clickedButton() == guardar ? RespuestaFinal::GuardarInforme : RespuestaFinal::Aceptar;

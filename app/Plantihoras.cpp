@@ -9,6 +9,7 @@
 #include "import/plantillas.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -110,6 +111,10 @@ TPlantillas::TPlantillas(QWidget* owner) : QDialog(owner), carpetaIntercambio(ph
     BitBtnContinuar->setDefault(true);
     PonerContextoAyuda(BitBtnContinuar, 3);
 
+    setTabOrder(ComboBoxValCast, ComboBoxPlantilla);
+    setTabOrder(ComboBoxPlantilla, ListBox1);
+    setTabOrder(ListBox1, BitBtnContinuar);
+
     connect(ComboBoxPlantilla, &QComboBox::currentTextChanged, this, [this] { ComboBoxPlantillaChange(); });
     connect(ComboBoxValCast, &QComboBox::currentTextChanged, this, [this] { ComboBoxPlantillaChange(); });
     connect(BitBtnContinuar, &QPushButton::clicked, this, [this] { BitBtnContinuarClick(); });
@@ -123,6 +128,14 @@ QStringList TPlantillas::Lineas() const {
     QStringList lineas;
     for (int i = 0; i < ListBox1->count(); ++i) lineas << ListBox1->item(i)->text();
     return lineas;
+}
+
+void TPlantillas::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_Escape || evento->matches(QKeySequence::Cancel)) {
+        evento->accept();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
 }
 
 void TPlantillas::showEvent(QShowEvent* evento) {

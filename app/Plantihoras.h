@@ -55,7 +55,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
-    void done(int r) override;  // every close: "Continuar", the close box, Escape
+    // The dialog has no cancel: Escape does nothing (it ends by "Continuar" or the close box).
+    void keyPressEvent(QKeyEvent* evento) override;
+    void done(int r) override;  // every close: "Continuar" or the close box
 
 private:
     void PonerResultados();

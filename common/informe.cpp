@@ -94,11 +94,11 @@ void Informe::GuardarCsv(const std::string& ruta) const {
     archivo.Terminar();
 }
 
-std::string RutaInforme(const std::string& rutaCentro) {
+std::string RutaInforme(const std::string& rutaCentro, const std::string& sentido) {
     std::string nombre = NombreDe(rutaCentro);
     const size_t punto = nombre.rfind('.');
     if (punto != std::string::npos && punto > 0) nombre.erase(punto);
-    return CarpetaDe(rutaCentro) + nombre + "_informe.csv";
+    return CarpetaDe(rutaCentro) + nombre + "_informe_" + sentido + ".csv";
 }
 
 std::string TextoResumen(const Informe& informe) {

@@ -71,9 +71,11 @@ private:
     std::map<std::pair<Categoria, std::string>, size_t> contados_;  // -> index in avisos_
 };
 
-// Where the desktop program saves the report of a centre file: beside it, its name
-// without the extension followed by "_informe.csv" ("centro.xml" -> "centro_informe.csv").
-std::string RutaInforme(const std::string& rutaCentro);
+// Where the desktop program saves the report of a transfer: beside the centre file, its
+// name without the extension, "_informe_", the direction and ".csv" ("centro.xml" and
+// "importacion" -> "centro_informe_importacion.csv"), so that the return trip's report
+// does not replace the first one.
+std::string RutaInforme(const std::string& rutaCentro, const std::string& sentido);
 
 // The summary by category as text, one line each ("Título: n"); a line saying there is
 // nothing to report when there are no notices.

@@ -160,16 +160,80 @@ struct RecogidaErrores {
     std::string primero;  // first error that stopped the parse or counts against it
 };
 
+// What is wrong, in Spanish, for the parser's errors a damaged or foreign file gives;
+// libxml2's own texts are English and speak of its internals.
+std::string DescribirError(int codigo) {
+    switch (codigo) {
+    case XML_ERR_NO_MEMORY: return "no hay memoria para leer el archivo";
+    case XML_ERR_DOCUMENT_START: return "no empieza por una etiqueta (el texto no es XML)";
+    case XML_ERR_DOCUMENT_EMPTY: return "el archivo está vacío o no tiene ninguna etiqueta";
+    case XML_ERR_DOCUMENT_END: return "hay más texto detrás del cierre del elemento raíz";
+    case XML_ERR_INVALID_HEX_CHARREF:
+    case XML_ERR_INVALID_DEC_CHARREF:
+    case XML_ERR_INVALID_CHARREF: return "una referencia a un carácter (&#...;) no es válida";
+    case XML_ERR_INVALID_CHAR:
+        return "hay un carácter no permitido o bytes que no son del juego de caracteres declarado";
+    case XML_ERR_ENTITYREF_NO_NAME:
+    case XML_ERR_ENTITYREF_SEMICOL_MISSING:
+        return "hay un «&» que no empieza una referencia válida (escríbalo «&amp;»)";
+    case XML_ERR_UNDECLARED_ENTITY: return "se usa una entidad que no está declarada";
+    case XML_ERR_UNKNOWN_ENCODING:
+    case XML_ERR_UNSUPPORTED_ENCODING: return "la codificación declarada no se conoce";
+    case XML_ERR_LT_IN_ATTRIBUTE: return "el valor de un atributo contiene «<»";
+    case XML_ERR_ATTRIBUTE_NOT_STARTED:
+    case XML_ERR_ATTRIBUTE_WITHOUT_VALUE: return "un atributo no tiene su valor entre comillas";
+    case XML_ERR_ATTRIBUTE_NOT_FINISHED: return "falta la comilla que cierra el valor de un atributo";
+    case XML_ERR_ATTRIBUTE_REDEFINED: return "un elemento repite el mismo atributo";
+    case XML_ERR_LITERAL_NOT_FINISHED:
+    case XML_ERR_STRING_NOT_CLOSED: return "falta la comilla que cierra un texto";
+    case XML_ERR_COMMENT_NOT_FINISHED: return "un comentario no está cerrado";
+    case XML_ERR_PI_NOT_FINISHED: return "una instrucción de proceso («<?...?>») no está cerrada";
+    case XML_ERR_CDATA_NOT_FINISHED: return "una sección CDATA no está cerrada";
+    case XML_ERR_RESERVED_XML_NAME: return "la declaración XML no está al principio del archivo";
+    case XML_ERR_VERSION_MISSING: return "a la declaración XML le falta la versión";
+    case XML_ERR_SPACE_REQUIRED: return "falta un espacio entre dos partes de una etiqueta";
+    case XML_ERR_NAME_REQUIRED:
+        return "falta un nombre de etiqueta, de atributo o de entidad (un «&» suelto se escribe «&amp;»)";
+    case XML_ERR_EQUAL_REQUIRED: return "falta el signo «=» tras el nombre de un atributo";
+    case XML_ERR_GT_REQUIRED:
+    case XML_ERR_LTSLASH_REQUIRED: return "una etiqueta no está bien cerrada con «>»";
+    case XML_ERR_TAG_NAME_MISMATCH: return "una etiqueta de cierre no corresponde a la que está abierta";
+    case XML_ERR_TAG_NOT_FINISHED: return "el archivo se acaba con elementos sin cerrar";
+    case XML_ERR_EXTRA_CONTENT: return "hay más texto detrás del cierre del elemento raíz";
+    case XML_ERR_ENTITY_LOOP: return "una entidad se contiene a sí misma";
+    case XML_ERR_NOT_WELL_BALANCED: return "el contenido de una entidad no está equilibrado";
+    case XML_ERR_INVALID_ENCODING: return "hay bytes que no son del juego de caracteres declarado";
+    case XML_ERR_EXT_ENTITY_STANDALONE:
+    case XML_ERR_ENTITY_BOUNDARY: return "una entidad no está bien formada";
+    case XML_ERR_DOCTYPE_NOT_FINISHED: return "la declaración de tipo de documento no está cerrada";
+    case XML_ERR_MISPLACED_CDATA_END: return "aparece «]]>» fuera de una sección CDATA";
+    case XML_ERR_HYPHEN_IN_COMMENT: return "un comentario contiene «--»";
+    case XML_ERR_ENCODING_NAME: return "el nombre de la codificación no es válido";
+    case XML_ERR_INVALID_URI:
+    case XML_ERR_URI_FRAGMENT: return "una dirección (URI) del archivo no es válida";
+    case XML_ERR_NAME_TOO_LONG: return "un nombre es demasiado largo";
+    case XML_ERR_USER_STOP: return "la lectura se detuvo";
+    case XML_ERR_INTERNAL_ERROR: return "error interno del analizador de XML";
+    default:
+        if (codigo >= XML_NS_ERR_XML_NAMESPACE && codigo <= XML_NS_ERR_COLON)
+            return "un espacio de nombres (prefijo «xxx:») no está bien declarado";
+        return "la sintaxis XML no es correcta (código " + std::to_string(codigo) + " del analizador)";
+    }
+}
+
 void RecogerError(void* datos, xmlErrorPtr e) {
     auto* ctxt = static_cast<xmlParserCtxtPtr>(datos);
     auto* r = ctxt ? static_cast<RecogidaErrores*>(ctxt->_private) : nullptr;
     if (!r || !e || e->level < XML_ERR_ERROR || !r->primero.empty()) return;
-    std::string msg = e->message ? e->message : "error desconocido";
-    for (char& c : msg)
-        if (c == '\n' || c == '\r') c = ' ';
-    while (!msg.empty() && msg.back() == ' ') msg.pop_back();
-    if (e->line > 0) r->primero = "error de XML en la línea " + std::to_string(e->line) + ": " + msg;
-    else r->primero = "error de XML: " + msg;
+    const std::string motivo = DescribirError(e->code);
+    // For parser errors libxml2 keeps the column in int2.
+    if (e->line > 0 && e->int2 > 0)
+        r->primero = "error de XML en la línea " + std::to_string(e->line) + ", columna " +
+                     std::to_string(e->int2) + ": " + motivo;
+    else if (e->line > 0)
+        r->primero = "error de XML en la línea " + std::to_string(e->line) + ": " + motivo;
+    else
+        r->primero = "error de XML: " + motivo;
 }
 
 // ---------------------------------------------------------------- entities

@@ -53,6 +53,7 @@ int Guion::Presentar(QDialog& d) {
         for (QAbstractButton* b : m->buttons()) caja.botones << b->text();
         cajas.push_back(caja);
         if (m->icon() != QMessageBox::Question) return enMensaje ? enMensaje(*m) : int(QMessageBox::Ok);
+        if (enPregunta) enPregunta(*m);
         bool si = false;
         if (!respuestas.empty()) {
             si = respuestas.front();

@@ -34,7 +34,8 @@ public:
     Guion& operator=(const Guion&) = delete;
 
     QString archivo;              // the open-file dialog's answer; empty: Cancel
-    std::deque<bool> respuestas;  // answers to the confirmations, in turn ("&Yes" true); No once used up
+    std::deque<bool> respuestas;  // answers to the confirmations, in turn ("&Sí" true); No once used up
+    std::function<void(QMessageBox&)> enPregunta;     // acts on a confirmation box before it is answered
     std::function<void(TPlantillas&)> enPlantillas;  // acts on the template dialog before it closes
     std::function<void(TCurExp&)> enCurso;           // acts on the course dialog before it closes
     // Acts on a message box with an OK button and closes it; returns what exec() would.

@@ -217,10 +217,10 @@ private slots:
         QCOMPARE(dialogos.PreguntarQuitarSinClases("¿Quitar?"), respuesta);
         QCOMPARE(int(guion.cajas.size()), 2);
         for (const auto& c : guion.cajas) {
-            QCOMPARE(c.titulo, QString("Confirm"));
+            QCOMPARE(c.titulo, QString("Confirmar"));
             QCOMPARE(c.icono, int(QMessageBox::Question));
             QCOMPARE(c.botones.size(), 2);
-            QVERIFY(c.botones.contains("&Yes"));
+            QVERIFY(c.botones.contains("&Sí"));
             QVERIFY(c.botones.contains("&No"));
         }
         QCOMPARE(guion.cajas[0].texto, QString("¿Todas?\nSeguro"));
@@ -233,7 +233,7 @@ private slots:
         QCOMPARE(int(guion.cajas.size()), 1);
         QCOMPARE(guion.cajas[0].titulo, QString("Pasahorario"));
         QCOMPARE(guion.cajas[0].texto, QString("Deberá Abrir\nel fichero"));
-        QCOMPARE(guion.cajas[0].botones, QStringList{"OK"});
+        QCOMPARE(guion.cajas[0].botones, QStringList{"Aceptar"});
         QCOMPARE(guion.cajas[0].icono, int(QMessageBox::NoIcon));
     }
 
@@ -243,7 +243,7 @@ private slots:
         guion.archivo = Dato("centro.xml");
         QCOMPARE(dialogos.PedirArchivoXml(Dato("otras_plantillas.xml")), Dato("centro.xml"));
         QCOMPARE(guion.cajas[0].titulo, QString("Seleccione Archivo XML obtenido de ÍTACA"));
-        QCOMPARE(guion.filtrosArchivo, QStringList{"*.xml (*.xml)"});
+        QCOMPARE(guion.filtrosArchivo, QStringList{"*.xml"});
         QCOMPARE(guion.sufijoArchivo, QString("xml"));
         QCOMPARE(guion.archivoInicial, Dato("otras_plantillas.xml"));
         guion.archivo.clear();

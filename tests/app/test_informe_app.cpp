@@ -61,7 +61,7 @@ class PruebaInformeApp : public QObject {
     std::unique_ptr<ph::prueba::CarpetaTemporal> dir_;
     QString Ruta(const char* nombre) const { return QString::fromStdString(*dir_ / nombre); }
     QString Centro() const { return Ruta("centro.xml"); }
-    QString Informe() const { return Ruta("centro_informe.csv"); }
+    QString Informe() const { return Ruta("centro_informe_importacion.csv"); }
 
     // Runs the import through the window; enFinal acts on the final box.
     void Importar(Guion& guion, const std::function<int(QMessageBox&)>& enFinal) {
@@ -130,6 +130,40 @@ private slots:
         QVERIFY(bytes.rfind("\xEF\xBB\xBF", 0) == 0);
         const QString csv = QString::fromStdString(bytes);
         QVERIFY(csv.contains("Docentes quitados por no tener clases;docente «222B» (Martí Soler, Anna)"));
+    }
+
+    // The return trip saves its own report: the first one stays as it was.
+    void unInformePorSentido() {
+        {
+            Guion guion;
+            Importar(guion, [&](QMessageBox& m) {
+                Boton(m, "GuardarInforme")->click();
+                return m.result();
+            });
+        }
+        const std::string ida = ph::prueba::LeerArchivo(Ruta("centro_informe_importacion.csv").toStdString());
+        QVERIFY(QString::fromStdString(ida).contains("Docentes quitados por no tener clases"));
+        std::string salida;
+        QCOMPARE(ph::prueba::Ejecutar(std::string(PH_BINARIOS) + "/sesionix-simulado " + Ruta("STEMP").toStdString(),
+                                      &salida),
+                 0);
+
+        Guion guion;
+        guion.archivo = Centro();
+        guion.enMensaje = [&](QMessageBox& m) {
+            if (m.text() == "Proceso finalizado") Boton(m, "GuardarInforme")->click();
+            return int(QMessageBox::Ok);
+        };
+        TMForm f({}, Ruta("Sesionix.ini"));
+        f.show();
+        QTest::mouseClick(f.BImportar, Qt::LeftButton);
+        QCOMPARE(f.CodigoResultado(), 1);
+
+        const QString vuelta = Ruta("centro_informe_exportacion.csv");
+        QCOMPARE(guion.Mensajes().last(), "Informe guardado en «" + vuelta + "».");
+        QVERIFY(QFile::exists(vuelta));
+        QCOMPARE(ph::prueba::LeerArchivo(Ruta("centro_informe_importacion.csv").toStdString()), ida);
+        QVERIFY(!QFile::exists(Ruta("centro_informe.csv")));
     }
 
     void informeQueNoSePuedeGuardar() {

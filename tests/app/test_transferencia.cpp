@@ -87,10 +87,10 @@ private slots:
         QCOMPARE(QString::fromStdString(f.Estado().resultado), QString("MATI"));
         QCOMPARE(QString::fromStdString(f.Estado().turno_plant), QString("M"));
 
-        // The questions are asked while the wait cursor is up, under "Confirm".
+        // The questions are asked while the wait cursor is up, under "Confirmar".
         int preguntas = 0;
         for (const auto& c : guion.cajas) {
-            if (c.titulo != "Confirm") continue;
+            if (c.titulo != "Confirmar") continue;
             ++preguntas;
             QVERIFY(c.conEspera);
         }
