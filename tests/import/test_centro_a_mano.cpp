@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -223,6 +224,24 @@ CentroAMano::Carpetas* CentroAMano::carpetas_ = nullptr;
 TEST_P(CentroAMano, TablaFilaAFila) {
     const TablaEsperada& t = GetParam();
     EXPECT_EQ(Lineas(Volcar(carpetas_->stemp.ruta(), t.tabla)), LineasEsperadas(t));
+}
+
+// The frame is the last stage: a run that stops at an earlier stage has not built it.
+// Here the assignments table cannot be created, for a folder holds its name.
+TEST(CentroAManoInterrumpido, ElMarcoNoSeHaceAntesQueLasAsignaciones) {
+    CarpetaTemporal stemp, itaca;
+    const std::string centro = itaca / "centro.xml";
+    EscribirArchivo(centro, kCentroAMano);
+    std::filesystem::create_directory(stemp / "ASIGT.DBF");
+    std::filesystem::create_directory(stemp / "ASIGT.DBF/dentro");
+    EstadoVentana estado;
+    estado.filenameXML = centro;
+    DialogosGuion dialogos;
+    ResultadoTransferencia r = ImportarDeItaca(estado, stemp.ruta(), dialogos);
+    EXPECT_EQ(r.desenlace, Desenlace::Error) << r.mensaje;
+    for (const char* antes : {"PROFT.DBF", "CURSOST.DBF", "GRUPOST.DBF", "ASIGNOMT.DBF", "AULAT.DBF"})
+        EXPECT_TRUE(std::filesystem::is_regular_file(stemp / antes)) << antes;
+    EXPECT_FALSE(std::filesystem::exists(stemp / "DIASHORAST.DBF"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Siete, CentroAMano, ::testing::ValuesIn(Esperadas()),
