@@ -69,6 +69,14 @@ ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& 
                             "El archivo «" + ruta +
                                 "» no es un archivo de centro de ITACA: su elemento raíz no es «centro».");
 
+        // A solution that lacks a field the reading needs is refused before the frame is
+        // rebuilt or anything else is written, even when it has no rows.
+        {
+            TablaDbf soluc;
+            AbrirTabla(soluc, carpeta, kSOLUC, false);
+            ComprobarCamposSolucion(soluc);
+        }
+
         // The template dialog in export mode: only its code and session lines are taken.
         {
             EleccionPlantilla e = dialogos.ElegirPlantillaEnDocumento(doc, ruta, true, estado.idioma);

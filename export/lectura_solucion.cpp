@@ -6,6 +6,7 @@
 // are TablaDbf::Locate: the first row in stored order whose whole value matches exactly.
 #include "export/lectura_solucion.h"
 
+#include "common/error.h"
 #include "common/texto.h"
 
 #include <utility>
@@ -91,6 +92,23 @@ bool BuscarSesion(TablasExportacion& t, const std::string& marco, Sesion& s) {
 }
 
 }  // namespace
+
+const std::vector<std::string>& CamposSolucion() {
+    static const std::vector<std::string> campos{"ASIG", "TAREA", "DIA", "HORA", "MARCO", "CODGRUPO", "PROF", "AULA"};
+    return campos;
+}
+
+void ComprobarCamposSolucion(const TablaDbf& soluc) {
+    std::string faltan;
+    int n = 0;
+    for (const std::string& campo : CamposSolucion())
+        if (!soluc.TieneCampo(campo)) {
+            faltan += (n++ ? ", " : "") + campo;
+        }
+    if (n == 0) return;
+    throw Error("La tabla de solución «" + soluc.Ruta() + "» no tiene " +
+                (n == 1 ? "el campo " : "los campos ") + faltan + ", que la exportación lee.");
+}
 
 std::string LetraDia(long long dia) {
     static const char* const kLetras[] = {"L", "M", "X", "J", "V", "S", "D"};

@@ -25,6 +25,13 @@ std::vector<EntradaHorarioGrupo> LeerHorariosGrupo(TablasExportacion& t, const s
 std::vector<EntradaHorarioOcupacion> LeerHorariosOcupaciones(TablasExportacion& t,
                                                              const std::string& plantilla);
 
+// The fields of SOLUC the two passes read, in the order they are named in a message.
+const std::vector<std::string>& CamposSolucion();
+
+// Refuses a solution table that lacks any field of CamposSolucion(): the error names the
+// file and every missing field. Says nothing about the fields' kinds.
+void ComprobarCamposSolucion(const TablaDbf& soluc);
+
 // The day letter of DIA: 1 "L" ... 7 "D"; empty for any other value.
 std::string LetraDia(long long dia);
 

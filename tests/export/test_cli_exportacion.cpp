@@ -259,7 +259,36 @@ TEST_F(CliExportacion, CursoEIdiomaDeLasOpciones) {
 
 // --- refused runs: nothing is touched -----------------------------------------------------
 
-enum class Estropicio { Ninguno, SinDiasHoras, PlantillaAjena, SinSolucion, SinCentro };
+enum class Estropicio {
+    Ninguno,
+    SinDiasHoras,
+    PlantillaAjena,
+    SinSolucion,
+    SinCentro,
+    SolucionSinProfNiFilas,
+    SolucionConFilasSinTresCampos
+};
+
+// A solution with the given fields, every text field 10 wide, DIA and HORA binary
+// integers, and one lesson row when conFila.
+void SolucionConCampos(const std::string& ruta, const std::vector<std::string>& nombres, bool conFila) {
+    std::filesystem::remove(ruta);
+    std::vector<DefCampo> campos;
+    for (const std::string& n : nombres)
+        campos.push_back(n == "DIA" || n == "HORA" ? DefCampo{n, TipoCampo::Entero, 0}
+                                                   : DefCampo{n, TipoCampo::Texto, 10});
+    TablaDbf::Crear(ruta, campos);
+    if (!conFila) return;
+    TablaDbf t;
+    t.Abrir(ruta);
+    t.Append();
+    for (const std::string& n : nombres) {
+        if (n == "DIA" || n == "HORA") t.SetInteger(n, 1);
+        else t.SetString(n, n == "TAREA" ? "*479" : "X");
+    }
+    t.Post();
+    t.Cerrar();
+}
 
 struct CasoRechazo {
     const char* nombre;
@@ -290,6 +319,13 @@ TEST_P(ExportacionRechazada, NoTocaNada) {
         }
         case Estropicio::SinSolucion: std::filesystem::remove(stemp / "SOLUC.DBF"); break;
         case Estropicio::SinCentro: std::filesystem::remove(centro); break;
+        case Estropicio::SolucionSinProfNiFilas:
+            SolucionConCampos(stemp / "SOLUC.DBF", {"ASIG", "TAREA", "DIA", "HORA", "MARCO", "CODGRUPO", "AULA"},
+                              false);
+            break;
+        case Estropicio::SolucionConFilasSinTresCampos:
+            SolucionConCampos(stemp / "SOLUC.DBF", {"ASIG", "TAREA", "DIA", "HORA", "CODGRUPO"}, true);
+            break;
     }
     const auto antes = Contenido(stemp.ruta());
     const auto entradaAntes = Contenido(entrada.ruta());
@@ -314,7 +350,13 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRechazo{"SinSolucion", Estropicio::SinSolucion, "", 1, "No existe archivo XML o Solución."},
         CasoRechazo{"SinCentro", Estropicio::SinCentro, "", 1, "No existe archivo XML o Solución."},
         CasoRechazo{"SinCentroNiPlantilla", Estropicio::SinCentro, "--plantilla MATI", 1,
-                    "No existe archivo XML o Solución."}),
+                    "No existe archivo XML o Solución."},
+        // A solution without a field the export reads stops the run before the frame is
+        // rebuilt: nothing is written, not even an empty schedule file.
+        CasoRechazo{"SolucionSinProfNiFilas", Estropicio::SolucionSinProfNiFilas, "", 3,
+                    "SOLUC.DBF» no tiene el campo PROF, que la exportación lee."},
+        CasoRechazo{"SolucionSinMarcoProfNiAula", Estropicio::SolucionConFilasSinTresCampos, "", 3,
+                    "SOLUC.DBF» no tiene los campos MARCO, PROF, AULA, que la exportación lee."}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(CliExportacion, GuardadoFallidoDejaElArchivoAnterior) {

@@ -1,18 +1,22 @@
 // The export driver: presence tests, refusal, a completed export, runs that stop in an
 // error, and a save that fails.
 #include "export/exportacion.h"
+#include "export/guardar_resultado.h"
 
 #include "apoyo/apoyo.h"
 #include "common/carpeta.h"
 #include "common/dbf.h"
 #include "common/tablas_trabajo.h"
 #include "common/xml.h"
-#include "export/tablas_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -205,6 +209,100 @@ TEST_F(Exportacion, EscribeElArchivoDeHorariosJuntoAlDeCentro) {
     EXPECT_EQ(filas[0], "1 1 Lunes 1 PL1");
     EXPECT_EQ(filas[20], "7 3 Domingo 4 PL1");
     EsperarTablasLibres();
+}
+
+// ---------------------------------------------------------------------------------------
+// The export's date, read from a fixed clock in a fixed time zone.
+
+// Central European time, with summer time from the last Sunday of March at 01:00 UTC.
+const char* const kZonaMadrid = "CET-1CEST,M3.5.0,M10.5.0/3";
+
+// Sets TZ, or removes it when zona is null.
+void PonerZona(const char* zona) {
+#ifdef _WIN32
+    _putenv_s("TZ", zona ? zona : "");
+    _tzset();
+#else
+    if (zona) setenv("TZ", zona, 1);
+    else unsetenv("TZ");
+    tzset();
+#endif
+}
+
+// Sets the time zone and the export's clock for as long as it lives.
+class RelojFijo {
+public:
+    RelojFijo(const char* zona, std::time_t instante) : ahora_(instante) {
+        if (const char* tz = std::getenv("TZ")) tzAnterior_ = tz, habiaTz_ = true;
+        PonerZona(zona);
+        PonerRelojExportacion([this] { return std::chrono::system_clock::from_time_t(ahora_); });
+    }
+    ~RelojFijo() {
+        PonerRelojExportacion(nullptr);
+        PonerZona(habiaTz_ ? tzAnterior_.c_str() : nullptr);
+    }
+    RelojFijo(const RelojFijo&) = delete;
+    RelojFijo& operator=(const RelojFijo&) = delete;
+    void Avanzar(std::time_t segundos) { ahora_ += segundos; }
+
+private:
+    std::time_t ahora_;
+    std::string tzAnterior_;
+    bool habiaTz_ = false;
+};
+
+// The export's date as this platform's branch writes it. Elsewhere than on Windows it is
+// the exact text; on Windows it follows the user's regional settings and time zone, of
+// which only the minutes and seconds are sure.
+void EsperarFecha(const std::string& fecha, const std::string& texto) {
+#ifdef _WIN32
+    EXPECT_NE(fecha.find(texto.substr(13)), std::string::npos) << fecha;
+#else
+    EXPECT_EQ(fecha, texto);
+#endif
+}
+
+struct CasoFecha {
+    const char* nombre;
+    const char* zona;
+    std::time_t instante;  // seconds since 1970-01-01 00:00 UTC
+    const char* texto;
+    friend void PrintTo(const CasoFecha& c, std::ostream* os) {
+        *os << c.nombre << " (" << c.zona << ", " << c.instante << ")";
+    }
+};
+
+class FechaFija : public ::testing::TestWithParam<CasoFecha> {};
+
+TEST_P(FechaFija, DiaMesAnoHoraMinutoSegundoEnHoraLocal) {
+    const CasoFecha& c = GetParam();
+    RelojFijo reloj(c.zona, c.instante);
+    EsperarFecha(FechaExportacion(), c.texto);
+}
+
+// 1767654249 is 2026-01-05 23:04:09 UTC; 1774745970 is 2026-03-29 00:59:30 UTC, half a
+// minute before summer time starts; 1798761599 is 2026-12-31 23:59:59 UTC.
+INSTANTIATE_TEST_SUITE_P(
+    Casos, FechaFija,
+    ::testing::Values(CasoFecha{"UtcCerosALaIzquierda", "UTC0", 1767654249, "05/01/2026 23:04:09"},
+                      CasoFecha{"MadridYaEsOtroDia", kZonaMadrid, 1767654249, "06/01/2026 00:04:09"},
+                      CasoFecha{"MadridYaEsOtroAno", kZonaMadrid, 1798761599, "01/01/2027 00:59:59"},
+                      CasoFecha{"MadridAntesDelCambioDeHora", kZonaMadrid, 1774745970, "29/03/2026 01:59:30"},
+                      CasoFecha{"MadridTrasElCambioDeHora", kZonaMadrid, 1774745970 + 3600,
+                                "29/03/2026 03:59:30"}),
+    [](const auto& info) { return std::string(info.param.nombre); });
+
+// The date is taken once the course dialog has closed: a dialog left open for an hour
+// and two minutes moves it.
+TEST_F(Exportacion, LaFechaEsLaDelCierreDelDialogoDelCurso) {
+    EscribirSoluc(stemp / "SOLUC.DBF", {kLeccion});
+    RelojFijo reloj(kZonaMadrid, 1774745970);
+    dialogos.alConfirmarCurso = [&reloj] { reloj.Avanzar(3720); };
+
+    ResultadoTransferencia r = Exportar();
+
+    ASSERT_EQ(r.desenlace, Desenlace::Completada) << r.mensaje;
+    EsperarFecha(XPath(salida(), "string(/centro/@fecha_exportacion)"), "29/03/2026 04:01:30");
 }
 
 TEST_F(Exportacion, SinPlantillaElMarcoQuedaVacioYElArchivoSinEntradas) {

@@ -6,7 +6,7 @@
 #include "common/dbf.h"
 #include "common/informe.h"
 #include "common/tablas_trabajo.h"
-#include "export/tablas_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "common/dbf.h"
 #include "common/error.h"
 #include "common/tablas_trabajo.h"
-#include "export/tablas_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "common/dbf.h"
 #include "common/tablas_trabajo.h"
 #include "export/exportacion.h"
-#include "export/tablas_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +21,15 @@ namespace {
 
 const std::string kPrograma = std::string(PH_BINARIOS) + "/sesionix-simulado";
 
-struct Fila {
+struct FilaLeida {
     std::string asig, tarea, marco, codgrupo, prof, aula;
     long long dia, hora;
 };
 
-std::vector<Fila> LeerSoluc(const std::string& carpeta) {
+std::vector<FilaLeida> LeerSoluc(const std::string& carpeta) {
     TablaDbf t;
     AbrirTabla(t, carpeta, kSOLUC, false);
-    std::vector<Fila> filas;
+    std::vector<FilaLeida> filas;
     for (t.First(); !t.Eof(); t.Next())
         filas.push_back({t.AsString("ASIG"), t.AsString("TAREA"), t.AsString("MARCO"), t.AsString("CODGRUPO"),
                          t.AsString("PROF"), t.AsString("AULA"), t.AsInteger("DIA"), t.AsInteger("HORA")});
@@ -49,13 +49,13 @@ protected:
 TEST_F(SesionixSimulado, ColocaCadaPeriodoSinCoincidencias) {
     std::string salida;
     ASSERT_EQ(Simular("'" + dir.ruta() + "'", &salida), 0) << salida;
-    const std::vector<Fila> filas = LeerSoluc(dir.ruta());
+    const std::vector<FilaLeida> filas = LeerSoluc(dir.ruta());
 
     // MAT 4 periods, FQ 2.6 rounded to 3, the occupation 2.
     std::map<std::string, int> porAsignatura;
     std::set<std::tuple<std::string, long long, long long>> profesor, grupo;
     std::set<std::tuple<std::string, long long>> diaDeAsignatura;
-    for (const Fila& f : filas) {
+    for (const FilaLeida& f : filas) {
         ++porAsignatura[f.asig];
         EXPECT_EQ(f.marco, "0");
         EXPECT_GE(f.dia, 1);
@@ -87,9 +87,9 @@ TEST_F(SesionixSimulado, ColocaCadaPeriodoSinCoincidencias) {
 
 TEST_F(SesionixSimulado, DosEjecucionesDanLaMismaSolucion) {
     ASSERT_EQ(Simular("'" + dir.ruta() + "'"), 0);
-    const std::vector<Fila> primera = LeerSoluc(dir.ruta());
+    const std::vector<FilaLeida> primera = LeerSoluc(dir.ruta());
     ASSERT_EQ(Simular("'" + dir.ruta() + "'"), 0);
-    const std::vector<Fila> segunda = LeerSoluc(dir.ruta());
+    const std::vector<FilaLeida> segunda = LeerSoluc(dir.ruta());
     ASSERT_EQ(primera.size(), segunda.size());
     for (size_t i = 0; i < primera.size(); ++i) {
         EXPECT_EQ(primera[i].asig, segunda[i].asig) << i;

@@ -80,8 +80,9 @@ inline void PrepararTablasSolucion(const std::string& carpeta) {
     CrearDiasHoras(carpeta, {" 1 de 08:00 a 08:55", " 2 de 08:55 a 09:50"}, "MATI", "VALENCIÁ");
 }
 
-// Any bytes as Sesionix's solution table, read through the tables above.
-inline void ProbarSolucion(const uint8_t* datos, size_t n, const std::string& carpeta) {
+// Any bytes as Sesionix's solution table, read through the tables above. Gives the number
+// of entries both passes made (0 when the table was refused).
+inline size_t ProbarSolucion(const uint8_t* datos, size_t n, const std::string& carpeta) {
     Escribir(carpeta + "/SOLUC.DBF", datos, n);
     try {
         TablaDbf soluc, grupos, prof, aulas, asig, dias;
@@ -92,10 +93,11 @@ inline void ProbarSolucion(const uint8_t* datos, size_t n, const std::string& ca
         AbrirTabla(asig, carpeta, "ASIGNOMT");
         AbrirTabla(dias, carpeta, "DIASHORAST");
         TablasExportacion t{soluc, grupos, prof, aulas, asig, dias};
-        (void)LeerHorariosGrupo(t, "MATI");
-        (void)LeerHorariosOcupaciones(t, "MATI");
+        const size_t clases = LeerHorariosGrupo(t, "MATI").size();
+        return clases + LeerHorariosOcupaciones(t, "MATI").size();
     } catch (const Error&) {
     }
+    return 0;
 }
 
 class DialogosFijos : public Dialogos {

@@ -1,5 +1,5 @@
 // PrepararAsignaciones: one provisional ASIGT row per subject and group of its course.
-#include "etapas_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include "common/carpeta.h"
 #include "import/etapas.h"

@@ -1,5 +1,5 @@
 // Rooms stage: AULAT rows and their short codes.
-#include "centro_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include "common/texto.h"
 #include "import/codigos.h"
@@ -16,9 +16,9 @@ Atributos Aula(const std::string& codigo, const std::string& nombre = "Aula") {
     return {{"codigo", codigo}, {"nombre", nombre}};
 }
 
-class Aulas : public CentroPrueba {
+class Aulas : public EtapaPrueba {
 protected:
-    std::vector<Registro> Ejecutar(const std::vector<Atributos>& aulas) {
+    std::vector<Fila> Ejecutar(const std::vector<Atributos>& aulas) {
         Centro(Seccion("aulas", "aula", aulas));
         TransformarAulas(ctx);
         return Leer(TablaAULAT());
@@ -35,7 +35,7 @@ class CodigosAula : public Aulas, public ::testing::WithParamInterface<CasoAulas
 
 TEST_P(CodigosAula, ABREV) {
     const auto filas = Ejecutar(GetParam().aulas);
-    EXPECT_EQ(Campo(filas, "ABREV"), GetParam().abrevs);
+    EXPECT_EQ(Columna(filas, "ABREV"), GetParam().abrevs);
 }
 
 std::vector<Atributos> Copias(const std::string& codigo, int n) { return std::vector<Atributos>(size_t(n), Aula(codigo)); }
@@ -93,7 +93,7 @@ TEST_F(Aulas, MuchasAulasConCodigosLargosQuedanUnicas) {
     // Codes that all share their first 8 characters, also in another letter case.
     std::vector<Atributos> aulas;
     for (int i = 0; i < 1500; ++i) aulas.push_back(Aula((i % 2 ? "LABORATORI-" : "laboratori-") + std::to_string(i % 5)));
-    const auto abrevs = Campo(Ejecutar(aulas), "ABREV");
+    const auto abrevs = Columna(Ejecutar(aulas), "ABREV");
     ASSERT_EQ(abrevs.size(), 1500u);
     std::set<std::string> vistos;
     for (const std::string& a : abrevs) {

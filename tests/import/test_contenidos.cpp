@@ -1,6 +1,6 @@
 // Subjects stage: one ASIGNOMT row per ITACA subject code, short and long codes, level and
 // course agreement, language, and the lists handed to the occupations stage.
-#include "centro_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include "common/error.h"
 #include "import/etapas.h"
@@ -16,7 +16,7 @@ Atributos Contenido(const std::string& codigo, const std::string& curso, const s
             {"nombre_cas", nombre_cas.empty() ? nombre_val + " (cas)" : nombre_cas}};
 }
 
-class Contenidos : public CentroPrueba {
+class Contenidos : public EtapaPrueba {
 protected:
     // Courses as the courses stage leaves them.
     void Cursos() {
@@ -26,7 +26,7 @@ protected:
                                 {{"CLAVE", "B1"}, {"NIVEL", "BAT"}, {"CURSO", "1"}},
                                 {{"CLAVE", "C1"}, {"NIVEL", "OTRO"}, {"CURSO", "9"}}});
     }
-    std::vector<Registro> Ejecutar(const std::vector<Atributos>& contenidos) {
+    std::vector<Fila> Ejecutar(const std::vector<Atributos>& contenidos) {
         Cursos();
         Centro(Seccion("contenidos", "contenido", contenidos));
         TransformarContenidos(ctx);
@@ -39,7 +39,7 @@ protected:
 struct CasoContenidos {
     const char* nombre;
     std::vector<Atributos> contenidos;
-    std::vector<Registro> esperado;  // only the fields named are compared
+    std::vector<Fila> esperado;  // only the fields named are compared
 };
 
 class FilasContenidos : public Contenidos, public ::testing::WithParamInterface<CasoContenidos> {};
@@ -120,7 +120,7 @@ TEST_F(Contenidos, NumerosDeDosCifrasCortanMasLaBase) {
     // Twelve codes that all shorten to ABCDEFGHKL: the free codes run to two digits.
     std::vector<Atributos> contenidos;
     for (char c = 'A'; c <= 'L'; ++c) contenidos.push_back(Contenido(std::string("ABCDEFGH") + c + "JKL", "C1", "x"));
-    const auto cods = Campo(Ejecutar(contenidos), "COD");
+    const auto cods = Columna(Ejecutar(contenidos), "COD");
     EXPECT_EQ(cods, (std::vector<std::string>{"ABCDEFGHKL", "ABCDEFGHK1", "ABCDEFGHK2", "ABCDEFGHK3", "ABCDEFGHK4",
                                               "ABCDEFGHK5", "ABCDEFGHK6", "ABCDEFGHK7", "ABCDEFGHK8", "ABCDEFGHK9",
                                               "ABCDEFGH10", "ABCDEFGH11"}));

@@ -1,5 +1,5 @@
 // CrearDiasHoras: the frame of days and sessions from the session lines.
-#include "etapas_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include "cli_prueba.h"
 

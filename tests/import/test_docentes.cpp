@@ -1,5 +1,5 @@
 // Teachers stage: PROFT rows, short codes and the values taken from the centre file.
-#include "centro_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include "common/carpeta.h"
 #include "import/etapas.h"
@@ -27,10 +27,10 @@ Atributos Docente(const std::string& ap1, const std::string& ap2, const std::str
 struct CasoDocentes {
     const char* nombre;
     std::vector<Atributos> docentes;
-    std::vector<Registro> esperado;  // only the fields named are compared
+    std::vector<Fila> esperado;  // only the fields named are compared
 };
 
-class Docentes : public CentroPrueba, public ::testing::WithParamInterface<CasoDocentes> {};
+class Docentes : public EtapaPrueba, public ::testing::WithParamInterface<CasoDocentes> {};
 
 TEST_P(Docentes, FilasDePROFT) {
     const CasoDocentes& c = GetParam();
@@ -99,7 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                       {{"ABREV", "R"}, {"NOMBRE", " , Rosa"}, {"DNI", ""}}}}),
     [](const ::testing::TestParamInfo<CasoDocentes>& i) { return std::string(i.param.nombre); });
 
-class DocentesTabla : public CentroPrueba {};
+class DocentesTabla : public EtapaPrueba {};
 
 TEST_F(DocentesTabla, SinSeccionQuedaVaciaConSusCampos) {
     Centro("");
@@ -141,7 +141,7 @@ TEST_F(DocentesTabla, MuchosDocentesConLasMismasInicialesDanCodigosDistintos) {
     Centro(Seccion("docentes", "docente", docentes));
     TransformarDocentes(ctx);
 
-    const auto abrevs = Campo(Leer(TablaPROFT()), "ABREV");
+    const auto abrevs = Columna(Leer(TablaPROFT()), "ABREV");
     ASSERT_EQ(abrevs.size(), 1200u);
     EXPECT_EQ(abrevs[0], "FMT");
     EXPECT_EQ(abrevs[1], "FMT1");

@@ -1,6 +1,6 @@
 // Courses and groups stage: CURSOST and GRUPOST rows, group short codes, the lookups of
 // level, course and tutor.
-#include "centro_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include "common/carpeta.h"
 #include "common/error.h"
@@ -33,11 +33,11 @@ Atributos Grupo(const std::string& codigo, Atributos extra = {}) {
     return a;
 }
 
-class Grupos : public CentroPrueba {
+class Grupos : public EtapaPrueba {
 protected:
     // Teachers as the teachers stage leaves them: ABREV and DNI.
     void Docentes(const std::vector<std::pair<std::string, std::string>>& abrevDni) {
-        std::vector<Registro> filas;
+        std::vector<Fila> filas;
         for (const auto& [abrev, dni] : abrevDni) filas.push_back({{"ABREV", abrev}, {"DNI", dni}});
         Llenar(TablaPROFT(), filas);
     }
@@ -48,7 +48,7 @@ protected:
 struct CasoCursos {
     const char* nombre;
     std::vector<Atributos> cursos;
-    std::vector<Registro> esperado;
+    std::vector<Fila> esperado;
 };
 
 class Cursos : public Grupos, public ::testing::WithParamInterface<CasoCursos> {};
@@ -66,7 +66,7 @@ TEST_P(Cursos, FilasDeCURSOST) {
         EXPECT_EQ(filas[i], c.esperado[i]) << "fila " << i;
 }
 
-Registro FilaCurso(const std::string& clave, const std::string& estud, const std::string& nivel = "ESO") {
+Fila FilaCurso(const std::string& clave, const std::string& estud, const std::string& nivel = "ESO") {
     return {{"ABREV", Left(estud, 3)}, {"TURNO", "M"}, {"NIVEL", nivel},
             {"CURSO", Left(estud, 1)}, {"CLAVE", clave}, {"ESTUD", estud}};
 }
@@ -111,7 +111,7 @@ TEST_P(AbreviaturasGrupo, UnicasYDeDiezComoMucho) {
     TransformarGrupos(ctx);
 
     const auto filas = Leer(TablaGRUPOST());
-    EXPECT_EQ(Campo(filas, "ABREV"), c.esperado);
+    EXPECT_EQ(Columna(filas, "ABREV"), c.esperado);
 }
 
 std::vector<std::string> Copias(const std::string& s, int n) { return std::vector<std::string>(size_t(n), s); }
@@ -169,7 +169,7 @@ TEST_F(Grupos, CodigosLargosRepetidosQuedanUnicos) {
     TransformarGrupos(ctx);
 
     std::set<std::string> vistos;
-    for (const std::string& a : Campo(Leer(TablaGRUPOST()), "ABREV")) {
+    for (const std::string& a : Columna(Leer(TablaGRUPOST()), "ABREV")) {
         EXPECT_LE(Longitud(a), 10) << a;
         EXPECT_TRUE(vistos.insert(MinusculasAscii(a)).second) << "repetido: " << a;
     }
@@ -195,7 +195,7 @@ TEST_F(Grupos, FilasDeGRUPOST) {
 
     const auto filas = Leer(TablaGRUPOST());
     ASSERT_EQ(filas.size(), 4u);
-    const std::vector<Registro> esperado{
+    const std::vector<Fila> esperado{
         {{"ABREV", "1ESOA"}, {"TURNO", "M"}, {"NIVEL", "ESO"}, {"CURSO", "1"}, {"GRUPO", "A"},
          {"DESCRIP", "1r ESO A"}, {"MARCO", "0"}, {"CLAVE", "1ESOA"}, {"CLAVECURSO", "100"},
          {"ENSENANZA", "3012"}, {"TUTOR", "GLP"}},

@@ -1,5 +1,5 @@
 // TransformarHorariosGrupo: periods, teachers and rooms from the group timetable lines.
-#include "etapas_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include "cli_prueba.h"
 

@@ -1,5 +1,5 @@
 // TransformarHorariosOcupaciones and the weekly session string.
-#include "etapas_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include "import/etapas.h"
 

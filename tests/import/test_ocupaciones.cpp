@@ -1,6 +1,6 @@
 // Occupations stage: task rows appended to ASIGNOMT after the subjects, their "*" codes
 // and the names they may not repeat.
-#include "centro_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include "common/error.h"
 #include "import/etapas.h"
@@ -15,11 +15,11 @@ Atributos Ocupacion(const std::string& codigo, const std::string& nombre_val, co
             {"nombre_cas", nombre_cas.empty() ? nombre_val + " (cas)" : nombre_cas}};
 }
 
-class Ocupaciones : public CentroPrueba {
+class Ocupaciones : public EtapaPrueba {
 protected:
     // Runs the subjects stage (one subject per code and name), then the occupations stage;
     // returns the occupation rows.
-    std::vector<Registro> Ejecutar(const std::vector<std::pair<std::string, std::string>>& asignaturas,
+    std::vector<Fila> Ejecutar(const std::vector<std::pair<std::string, std::string>>& asignaturas,
                                    const std::vector<Atributos>& ocupaciones) {
         Llenar(TablaCURSOST(), {{{"CLAVE", "C1"}, {"NIVEL", "ESO"}, {"CURSO", "1"}}});
         std::vector<Atributos> contenidos;
@@ -39,7 +39,7 @@ struct CasoOcupaciones {
     const char* nombre;
     std::vector<std::pair<std::string, std::string>> asignaturas;  // code, name
     std::vector<Atributos> ocupaciones;
-    std::vector<Registro> esperado;  // only the fields named are compared
+    std::vector<Fila> esperado;  // only the fields named are compared
 };
 
 class FilasOcupaciones : public Ocupaciones, public ::testing::WithParamInterface<CasoOcupaciones> {};
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Ocupaciones, TrasLaZetaSiguenLosCaracteresSiguientes) {
     std::vector<Atributos> ocupaciones;
     for (int i = 0; i < 30; ++i) ocupaciones.push_back(Ocupacion("O" + std::to_string(100 + i) + "479", "Ocupació " + std::to_string(i)));
-    const auto cods = Campo(Ejecutar({}, ocupaciones), "COD");
+    const auto cods = Columna(Ejecutar({}, ocupaciones), "COD");
     ASSERT_EQ(cods.size(), 30u);
     EXPECT_EQ(cods[0], "*479");
     EXPECT_EQ(cods[1], "*47A");

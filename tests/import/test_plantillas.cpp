@@ -1,5 +1,5 @@
 // The template choice logic: codes, description and shift, session lines, the recorded template.
-#include "etapas_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include "import/etapas.h"
 #include "import/plantillas.h"

@@ -1,5 +1,5 @@
 // QuitarSinClases: groups and teachers without ASIGT rows, removed after the question.
-#include "etapas_prueba.h"
+#include "apoyo/tablas_prueba.h"
 
 #include "cli_prueba.h"
 

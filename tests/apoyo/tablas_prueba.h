@@ -1,23 +1,39 @@
 #pragma once
-// Work tables and solutions for the export tests, written directly with the table engine.
+// Fixtures for building and reading tables in the tests: work tables filled directly with
+// the table engine and read back as text, a centre file written from the sections a test
+// needs, the surroundings of one stage, and the frame, work tables and solutions of the
+// export tests.
 //
-// The frame is the one of template "PL1": three sessions a day, with orders 1, 2 and 4
-// (a gap), so that HORA 3 stands for session order 4.
+// The export's frame is the one of template "PL1": three sessions a day, with orders 1, 2
+// and 4 (a gap), so that HORA 3 stands for session order 4.
+#include "apoyo/apoyo.h"
 #include "common/dbf.h"
 #include "common/tablas_trabajo.h"
+#include "common/xml.h"
 #include "export/registros.h"
+#include "import/contexto.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <map>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace ph::prueba {
 
-// Field name and value as text; integer and float fields take the text as a number,
-// logical fields "T" or "F".
+// ---- rows -------------------------------------------------------------------------------
+
+// A row by field name, every value as text; fields not named stay blank.
+using Fila = std::map<std::string, std::string>;
+// Field name and value as text, in the order they are set.
 using Valores = std::vector<std::pair<std::string, std::string>>;
 
+// Appends one row. Integer and float fields take the text as a number, logical fields
+// "T" or "F"; an empty text leaves a field of another kind than text blank.
 inline void AnadirFila(TablaDbf& t, const Valores& valores) {
     const std::vector<DefCampo> campos = t.Campos();
     t.Append();
@@ -25,6 +41,7 @@ inline void AnadirFila(TablaDbf& t, const Valores& valores) {
         TipoCampo tipo = TipoCampo::Texto;
         for (const DefCampo& c : campos)
             if (c.nombre == campo) tipo = c.tipo;
+        if (valor.empty() && tipo != TipoCampo::Texto) continue;
         switch (tipo) {
             case TipoCampo::Texto: t.SetString(campo, valor); break;
             case TipoCampo::Entero: t.SetInteger(campo, std::stoll(valor)); break;
@@ -35,14 +52,112 @@ inline void AnadirFila(TablaDbf& t, const Valores& valores) {
     t.Post();
 }
 
-inline void EscribirTabla(const std::string& carpeta, const TablaTrabajo& tabla,
-                          const std::vector<Valores>& filas) {
+// Creates the work table anew in carpeta with these rows.
+inline void EscribirTabla(const std::string& carpeta, const TablaTrabajo& tabla, const std::vector<Valores>& filas) {
     CrearTablaTrabajo(carpeta, tabla);
     TablaDbf t;
     AbrirTabla(t, carpeta, tabla.nombre);
     for (const Valores& f : filas) AnadirFila(t, f);
     t.Cerrar();
 }
+inline void LlenarTabla(const std::string& carpeta, const TablaTrabajo& tabla, const std::vector<Fila>& filas) {
+    std::vector<Valores> v;
+    for (const Fila& f : filas) v.emplace_back(f.begin(), f.end());
+    EscribirTabla(carpeta, tabla, v);
+}
+
+// Every row not deleted, every field as text, in stored order.
+inline std::vector<Fila> LeerTabla(const std::string& carpeta, const std::string& nombre) {
+    TablaDbf tabla;
+    AbrirTabla(tabla, carpeta, nombre, false);
+    std::vector<Fila> filas;
+    const auto campos = tabla.Campos();
+    for (tabla.First(); !tabla.Eof(); tabla.Next()) {
+        Fila f;
+        for (const DefCampo& c : campos) f[c.nombre] = tabla.AsString(c.nombre);
+        filas.push_back(std::move(f));
+    }
+    return filas;
+}
+
+// One field of every row, in stored order.
+inline std::vector<std::string> Columna(const std::vector<Fila>& filas, const std::string& campo) {
+    std::vector<std::string> v;
+    for (const Fila& f : filas) v.push_back(f.at(campo));
+    return v;
+}
+
+// The record count the file's header states: deleted rows still count until a pack.
+inline uint32_t RegistrosEnArchivo(const std::string& ruta) {
+    const std::string bytes = LeerArchivo(ruta);
+    if (bytes.size() < 8) throw std::runtime_error("cabecera corta: " + ruta);
+    uint32_t n = 0;
+    for (int i = 7; i >= 4; --i) n = (n << 8) | uint8_t(bytes[size_t(i)]);
+    return n;
+}
+
+// n copies of a text.
+inline std::string Repetir(const std::string& s, int n) {
+    std::string r;
+    for (int i = 0; i < n; ++i) r += s;
+    return r;
+}
+
+// ---- centre files -----------------------------------------------------------------------
+
+// Attributes of one element, in the order they are written.
+using Atributos = std::vector<std::pair<std::string, std::string>>;
+
+inline std::string EscaparXml(const std::string& s) {
+    std::string r;
+    for (char c : s) {
+        switch (c) {
+            case '&': r += "&amp;"; break;
+            case '<': r += "&lt;"; break;
+            case '"': r += "&quot;"; break;
+            default: r += c;
+        }
+    }
+    return r;
+}
+
+// <seccion><elemento a="v" .../>...</seccion>
+inline std::string Seccion(const std::string& seccion, const std::string& elemento,
+                           const std::vector<Atributos>& elementos) {
+    std::string r = "<" + seccion + ">";
+    for (const Atributos& e : elementos) {
+        r += "\n  <" + elemento;
+        for (const auto& [n, v] : e) r += " " + n + "=\"" + EscaparXml(v) + "\"";
+        r += "/>";
+    }
+    return r + "\n</" + seccion + ">\n";
+}
+
+// A stage's surroundings: an exchange folder, a centre document, scripted answers and the
+// run's shared state, with the language "VALENCIÁ".
+class EtapaPrueba : public ::testing::Test {
+protected:
+    CarpetaTemporal stemp;
+    CarpetaTemporal entrada;
+    DocumentoXml doc;
+    DialogosGuion dialogos;
+    ContextoImportacion ctx{doc, stemp.ruta(), dialogos};
+
+    EtapaPrueba() { ctx.idioma = "VALENCIÁ"; }
+
+    // Loads a centre file whose root holds cuerpo.
+    void Centro(const std::string& cuerpo) {
+        const std::string ruta = entrada / "centro.xml";
+        EscribirArchivo(ruta, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<centro codigo=\"46000001\">\n" +
+                                  cuerpo + "\n</centro>\n");
+        ASSERT_TRUE(doc.Cargar(ruta)) << doc.MotivoFallo();
+    }
+
+    void Llenar(const TablaTrabajo& t, const std::vector<Fila>& filas) { LlenarTabla(stemp.ruta(), t, filas); }
+    std::vector<Fila> Leer(const TablaTrabajo& t) { return LeerTabla(stemp.ruta(), t.nombre); }
+};
+
+// ---- the export's tables ----------------------------------------------------------------
 
 struct SesionMarco {
     const char* hora;
@@ -114,6 +229,11 @@ struct FilaSoluc {
     std::string asig, tarea;
     long long dia, hora;
     std::string marco, codgrupo, prof, aula;
+    friend void PrintTo(const FilaSoluc& f, std::ostream* os) {
+        *os << "{ASIG " << f.asig << ", TAREA " << f.tarea << ", DIA " << f.dia << ", HORA " << f.hora
+            << ", MARCO " << f.marco << ", CODGRUPO " << f.codgrupo << ", PROF " << f.prof << ", AULA " << f.aula
+            << "}";
+    }
 };
 
 // A solution as Sesionix's own engine writes it: level 7, DIA and HORA binary integers.
@@ -130,9 +250,9 @@ inline void EscribirSoluc(const std::string& ruta, const std::vector<FilaSoluc>&
     TablaDbf t;
     t.Abrir(ruta);
     for (const FilaSoluc& f : filas)
-        AnadirFila(t, {{"ASIG", f.asig}, {"TAREA", f.tarea}, {"DIA", std::to_string(f.dia)},
-                       {"HORA", std::to_string(f.hora)}, {"MARCO", f.marco}, {"CODGRUPO", f.codgrupo},
-                       {"PROF", f.prof}, {"AULA", f.aula}});
+        AnadirFila(t, Valores{{"ASIG", f.asig}, {"TAREA", f.tarea}, {"DIA", std::to_string(f.dia)},
+                              {"HORA", std::to_string(f.hora)}, {"MARCO", f.marco}, {"CODGRUPO", f.codgrupo},
+                              {"PROF", f.prof}, {"AULA", f.aula}});
     t.Cerrar();
 }
 
