@@ -61,5 +61,6 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
            COMMAND bash ${CMAKE_SOURCE_DIR}/tests/windows/probar_paquete.sh ${CMAKE_CROSSCOMPILING_EMULATOR}
                    ${PH_PAQUETE} ${CMAKE_SOURCE_DIR}/examples/centro.xml ${CMAKE_BINARY_DIR}/prueba-paquete
                    ${PASAHORARIO_CLI_LINUX})
-  set_tests_properties(paquete_windows PROPERTIES TIMEOUT 300)
+  # Alone: its virtual display must not serve the Qt Test programs that run meanwhile.
+  set_tests_properties(paquete_windows PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 endif()
