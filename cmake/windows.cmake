@@ -67,7 +67,8 @@ if(CMAKE_CROSSCOMPILING_EMULATOR)
   add_test(NAME paquete_windows
            COMMAND bash ${CMAKE_SOURCE_DIR}/tests/windows/probar_paquete.sh ${CMAKE_CROSSCOMPILING_EMULATOR}
                    ${PH_PAQUETE} ${CMAKE_SOURCE_DIR}/examples/centro.xml ${CMAKE_BINARY_DIR}/prueba-paquete
-                   ${PASAHORARIO_CLI_LINUX})
+                   "${PASAHORARIO_CLI_LINUX}" ${CMAKE_SOURCE_DIR}/tests/data/xml/centro_windows1252.xml
+                   ${CMAKE_SOURCE_DIR}/tests/data/xml/centro_sin_declaracion_1252.xml)
   # Alone: its virtual display must not serve the Qt Test programs that run meanwhile.
   set_tests_properties(paquete_windows PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 endif()
