@@ -17,6 +17,8 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   list(APPEND PH_DLLS_MINGW ${ruta})
 endforeach()
 
+set(PASAHORARIO_CLI_LINUX "" CACHE FILEPATH "pasahorario-cli of a Linux build, for comparing tables")
+
 if(NOT TARGET pasahorario OR NOT Qt6_DIR)
   return()
 endif()
@@ -36,6 +38,12 @@ find_file(PH_QTBASE_ES qtbase_es.qm PATHS /usr/share/qt6/translations NO_DEFAULT
 if(NOT PH_QTBASE_ES)
   message(FATAL_ERROR "Falta qtbase_es.qm: instale el paquete de Debian qt6-translations-l10n.")
 endif()
+# The help file: this build's, else the one the Linux build beside it made.
+set(PH_AYUDA_LINUX)
+if(PASAHORARIO_CLI_LINUX)
+  get_filename_component(carpeta_linux "${PASAHORARIO_CLI_LINUX}" DIRECTORY)
+  set(PH_AYUDA_LINUX ${carpeta_linux}/ITACA.chm)
+endif()
 set(PH_DEPENDENCIAS_PAQUETE pasahorario pasahorario-cli)
 if(TARGET ayuda)
   list(APPEND PH_DEPENDENCIAS_PAQUETE ayuda)
@@ -44,7 +52,7 @@ add_custom_target(paquete_windows ALL
   COMMAND ${CMAKE_COMMAND}
           -DPROGRAMA=$<TARGET_FILE:pasahorario> -DCLI=$<TARGET_FILE:pasahorario-cli>
           "-DDLLS=${PH_DLLS_MINGW};${PH_DLLS_QT}" -DKIT=${PH_KIT_QT} -DTRADUCCION=${PH_QTBASE_ES}
-          -DAYUDA=${CMAKE_BINARY_DIR}/ITACA.chm -DLEEME=${CMAKE_SOURCE_DIR}/paquete/LEEME.txt
+          "-DAYUDAS=${CMAKE_BINARY_DIR}/ITACA.chm;${PH_AYUDA_LINUX}" -DLEEME=${CMAKE_SOURCE_DIR}/paquete/LEEME.txt
           -DSTRIP=${CMAKE_STRIP} -DCARPETA=${CMAKE_BINARY_DIR}/paquete-windows -DZIP=${PH_PAQUETE}
           -P ${CMAKE_SOURCE_DIR}/cmake/paquete_windows.cmake
   DEPENDS ${CMAKE_SOURCE_DIR}/cmake/paquete_windows.cmake ${CMAKE_SOURCE_DIR}/paquete/LEEME.txt
@@ -55,12 +63,12 @@ add_dependencies(paquete_windows ${PH_DEPENDENCIAS_PAQUETE})
 
 # The package unpacked as a school installs it, under Wine. PASAHORARIO_CLI_LINUX names the
 # Linux build's pasahorario-cli, whose tables the Windows one must equal byte for byte.
-set(PASAHORARIO_CLI_LINUX "" CACHE FILEPATH "pasahorario-cli of a Linux build, for comparing tables")
 if(CMAKE_CROSSCOMPILING_EMULATOR)
   add_test(NAME paquete_windows
            COMMAND bash ${CMAKE_SOURCE_DIR}/tests/windows/probar_paquete.sh ${CMAKE_CROSSCOMPILING_EMULATOR}
                    ${PH_PAQUETE} ${CMAKE_SOURCE_DIR}/examples/centro.xml ${CMAKE_BINARY_DIR}/prueba-paquete
-                   ${PASAHORARIO_CLI_LINUX})
+                   "${PASAHORARIO_CLI_LINUX}" ${CMAKE_SOURCE_DIR}/tests/data/xml/centro_windows1252.xml
+                   ${CMAKE_SOURCE_DIR}/tests/data/xml/centro_sin_declaracion_1252.xml)
   # Alone: its virtual display must not serve the Qt Test programs that run meanwhile.
   set_tests_properties(paquete_windows PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 endif()

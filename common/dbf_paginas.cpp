@@ -39,6 +39,11 @@ public:
         std::wstring ancho(n, L'\0');
         const int anchos = MultiByteToWideChar(de, MB_ERR_INVALID_CHARS, entrada, largo, ancho.data(), largo);
         if (anchos <= 0) return false;
+        // Windows gives the unassigned bytes of its own pages (0x81 in Windows-1252) the C1
+        // control of the same number; they have no character, as elsewhere.
+        if (pagina_ >= 1250 && pagina_ <= 1258)
+            for (int i = 0; i < anchos; ++i)
+                if (ancho[static_cast<size_t>(i)] >= 0x80 && ancho[static_cast<size_t>(i)] <= 0x9F) return false;
         const UINT a = aUtf8_ ? CP_UTF8 : pagina_;
         salida.assign(static_cast<size_t>(anchos) * 4, '\0');
         BOOL sustituido = FALSE;
@@ -225,7 +230,7 @@ std::string PaginaCodigos::DeUtf8(const std::string& texto, size_t maximo) const
         }
         std::string utf8;
         AnadirUtf8(utf8, cp);
-        if (!hacia->Convertir(utf8.data(), utf8.size(), uno) || uno.empty()) uno = "?";
+        if (!hacia->Convertir(utf8.data(), utf8.size(), uno) || uno.empty()) uno.assign(1, '?');
         if (s.size() + uno.size() > maximo) break;
         s += uno;
     }

@@ -29,7 +29,10 @@ const Tabla& Tabla1252() {
         for (int b = 0; b < 256; ++b) {
             const char byte = static_cast<char>(b);
             wchar_t w = 0;
-            const bool ok = MultiByteToWideChar(1252, MB_ERR_INVALID_CHARS, &byte, 1, &w, 1) == 1;
+            // Windows maps the five unassigned bytes (0x81, 0x8D, ...) to C1 controls; they
+            // are no characters of the encoding, as for libxml2 elsewhere.
+            const bool ok = MultiByteToWideChar(1252, MB_ERR_INVALID_CHARS, &byte, 1, &w, 1) == 1 &&
+                            !(w >= 0x80 && w <= 0x9F);
             r.aUnicode[static_cast<size_t>(b)] = ok ? static_cast<char32_t>(w) : kSinDefinir;
             if (ok) r.deUnicode.emplace(static_cast<char32_t>(w), static_cast<unsigned char>(b));
         }

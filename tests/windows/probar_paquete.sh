@@ -6,9 +6,12 @@
 # "Pasahorario.exe exportar x" shows its window and, closed, leaves the completion code in
 # the ini beside it. The desktop program runs on Windows' own platform plugin, the one the
 # package ships, on a virtual X display.
-# Usage: probar_paquete.sh EMULADOR PAQUETE.zip CENTRO.xml TRABAJO [PASAHORARIO_CLI_LINUX]
+# The further centre files (another encoding, say) are compared with Linux's tables too.
+# Usage: probar_paquete.sh EMULADOR PAQUETE.zip CENTRO.xml TRABAJO [PASAHORARIO_CLI_LINUX [CENTRO.xml...]]
 set -u
 emulador=$1 paquete=$2 centro=$3 trabajo=$4 cli_linux=${5:-}
+shift 5 2>/dev/null || shift $#
+mas_centros=("$@")
 fallos=0
 falla() { echo "FALLO: $*" >&2; fallos=$((fallos + 1)); }
 
@@ -36,19 +39,34 @@ for t in "${tablas[@]}"; do
 done
 
 # The same tables from the Linux program: equal apart from the header's date (bytes 1-3).
-if [[ -n $cli_linux ]]; then
-  mkdir -p "$trabajo/stemp-linux"
-  "$cli_linux" itaca-a-sesionix "$trabajo/Centro José Ñ/centro.xml" --stemp "$trabajo/stemp-linux" >/dev/null 2>&1 ||
-    falla "el pasahorario-cli de Linux ha fallado"
+comparar() {  # comparar WINDOWS LINUX CENTRO
+  local t a b distintos
   for t in "${tablas[@]}"; do
-    a=$trabajo/stemp/$t.DBF b=$trabajo/stemp-linux/$t.DBF
-    if [[ $(stat -c %s "$a") != $(stat -c %s "$b") ]]; then
-      falla "$t.DBF mide $(stat -c %s "$a") bytes en Windows y $(stat -c %s "$b") en Linux"
+    a=$1/$t.DBF b=$2/$t.DBF
+    if [[ ! -f $a || ! -f $b || $(stat -c %s "$a") != $(stat -c %s "$b") ]]; then
+      falla "$3: $t.DBF no mide lo mismo en Windows y en Linux"
       continue
     fi
     # cmp -l numbers bytes from 1: the date is at 2, 3 and 4.
     distintos=$(cmp -l "$a" "$b" | awk '$1 < 2 || $1 > 4' | head -n 5)
-    [[ -z $distintos ]] || falla "$t.DBF difiere de la de Linux (posición, Windows, Linux en octal): $distintos"
+    [[ -z $distintos ]] || falla "$3: $t.DBF difiere de la de Linux (posición, Windows, Linux en octal): $distintos"
+  done
+}
+if [[ -n $cli_linux ]]; then
+  mkdir -p "$trabajo/stemp-linux"
+  "$cli_linux" itaca-a-sesionix "$trabajo/Centro José Ñ/centro.xml" --stemp "$trabajo/stemp-linux" >/dev/null 2>&1 ||
+    falla "el pasahorario-cli de Linux ha fallado"
+  comparar "$trabajo/stemp" "$trabajo/stemp-linux" "$(basename "$centro")"
+  n=0
+  for otro in "${mas_centros[@]}"; do
+    n=$((n + 1))
+    mkdir -p "$trabajo/otro$n/w" "$trabajo/otro$n/l"
+    cp "$otro" "$trabajo/otro$n/centro.xml"
+    (cd "$trabajo" && "$emulador" Sesionix/pasahorario-cli.exe itaca-a-sesionix "otro$n/centro.xml" --stemp "otro$n/w") \
+      >/dev/null 2>&1 || falla "pasahorario-cli.exe falla con $(basename "$otro")"
+    "$cli_linux" itaca-a-sesionix "$trabajo/otro$n/centro.xml" --stemp "$trabajo/otro$n/l" >/dev/null 2>&1 ||
+      falla "el pasahorario-cli de Linux falla con $(basename "$otro")"
+    comparar "$trabajo/otro$n/w" "$trabajo/otro$n/l" "$(basename "$otro")"
   done
 fi
 
