@@ -102,9 +102,7 @@ void ComprobarCamposSolucion(const TablaDbf& soluc) {
     std::string faltan;
     int n = 0;
     for (const std::string& campo : CamposSolucion())
-        if (!soluc.TieneCampo(campo)) {
-            faltan += (n++ ? ", " : "") + campo;
-        }
+        if (!soluc.TieneCampo(campo)) faltan += (n++ ? ", «" : "«") + campo + "»";
     if (n == 0) return;
     throw Error("La tabla de solución «" + soluc.Ruta() + "» no tiene " +
                 (n == 1 ? "el campo " : "los campos ") + faltan + ", que la exportación lee.");

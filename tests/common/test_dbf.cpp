@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstring>
 #include <functional>
 #include <ctime>
@@ -248,6 +250,7 @@ struct CasoTexto {
     std::string escrito;
     std::string leido;
 };
+void PrintTo(const CasoTexto& c, std::ostream* os) { *os << c.escrito; }
 
 class DbfTexto : public Dbf, public testing::WithParamInterface<CasoTexto> {};
 
@@ -738,6 +741,7 @@ struct CasoDanado {
     std::function<void(std::string&)> estropear;
     const char* problema;  // part of the message
 };
+void PrintTo(const CasoDanado& c, std::ostream* os) { *os << c.nombre; }
 
 class DbfDanado : public Dbf, public testing::WithParamInterface<CasoDanado> {};
 

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <map>
 #include <sstream>
 
@@ -249,6 +251,7 @@ struct CasoBytes {
     const char* nombre;
     Descripcion d;
 };
+void PrintTo(const CasoBytes& c, std::ostream* os) { *os << c.nombre; }
 
 class MismosBytes : public testing::TestWithParam<CasoBytes> {
 protected:
@@ -299,6 +302,7 @@ struct CasoLectura {
     std::vector<std::vector<std::string>> esperado;  // per row not deleted: AsString of each field
     std::vector<long> posiciones;
 };
+void PrintTo(const CasoLectura& c, std::ostream* os) { *os << c.nombre; }
 
 class LeemosTDbf : public testing::TestWithParam<CasoLectura> {
 protected:

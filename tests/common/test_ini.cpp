@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 
 using namespace ph;
@@ -19,6 +21,7 @@ struct CasoCambio {
     std::string antes;
     std::string despues;  // after setting [Transformadores] Transformado=1
 };
+void PrintTo(const CasoCambio& c, std::ostream* os) { *os << c.nombre; }
 
 #ifdef _WIN32
 const std::string kEolSistema = "\r\n";

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace ph;
 
 struct CasoTexto {
@@ -12,6 +14,7 @@ struct CasoTexto {
     long cuenta;
     std::string esperado;
 };
+void PrintTo(const CasoTexto& c, std::ostream* os) { *os << c.funcion << "(\"" << c.entrada << "\")"; }
 
 class TextoCasos : public ::testing::TestWithParam<CasoTexto> {};
 

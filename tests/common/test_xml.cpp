@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -75,6 +77,7 @@ struct CasoCodificacion {
     // What saving the document unchanged must give, byte for byte.
     std::string guardado;
 };
+void PrintTo(const CasoCodificacion& c, std::ostream* os) { *os << c.archivo; }
 
 std::vector<ValorEsperado> ValoresCentro(const std::string& denominacion, const std::string& matematicas) {
     return {
@@ -153,6 +156,7 @@ struct CasoExterno {
     const char* nombre;
     std::string xml;  // "@" stands for the folder of the secret files
 };
+void PrintTo(const CasoExterno& c, std::ostream* os) { *os << c.nombre; }
 
 class EntidadesExternas : public ::testing::TestWithParam<CasoExterno> {};
 
@@ -222,6 +226,7 @@ struct CasoFallo {
     std::string ruta;
     const char* motivo;  // a piece of the reason given
 };
+void PrintTo(const CasoFallo& c, std::ostream* os) { *os << c.nombre; }
 
 class ArchivosQueNoCargan : public ::testing::TestWithParam<CasoFallo> {};
 
@@ -263,6 +268,7 @@ struct CasoSeleccion {
     const char* ruta;
     std::vector<std::string> documentos;  // the documento attribute of what is found, in order
 };
+void PrintTo(const CasoSeleccion& c, std::ostream* os) { *os << c.ruta; }
 
 class Seleccion : public ::testing::TestWithParam<CasoSeleccion> {};
 
@@ -396,6 +402,7 @@ struct CasoGuardadoFallido {
     const char* nombre;
     const char* destino;  // inside the temporary folder
 };
+void PrintTo(const CasoGuardadoFallido& c, std::ostream* os) { *os << c.nombre; }
 
 class GuardadoFallido : public ::testing::TestWithParam<CasoGuardadoFallido> {};
 

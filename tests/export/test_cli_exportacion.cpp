@@ -354,9 +354,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A solution without a field the export reads stops the run before the frame is
         // rebuilt: nothing is written, not even an empty schedule file.
         CasoRechazo{"SolucionSinProfNiFilas", Estropicio::SolucionSinProfNiFilas, "", 3,
-                    "SOLUC.DBF» no tiene el campo PROF, que la exportación lee."},
+                    "SOLUC.DBF» no tiene el campo «PROF», que la exportación lee."},
         CasoRechazo{"SolucionSinMarcoProfNiAula", Estropicio::SolucionConFilasSinTresCampos, "", 3,
-                    "SOLUC.DBF» no tiene los campos MARCO, PROF, AULA, que la exportación lee."}),
+                    "SOLUC.DBF» no tiene los campos «MARCO», «PROF», «AULA», que la exportación lee."}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST_F(CliExportacion, GuardadoFallidoDejaElArchivoAnterior) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <csignal>
 #include <fcntl.h>
@@ -97,6 +99,7 @@ struct CasoRuta {
     std::string centro;
     std::string resultado;
 };
+void PrintTo(const CasoRuta& c, std::ostream* os) { *os << c.centro; }
 
 class RutasDeResultado : public ::testing::TestWithParam<CasoRuta> {};
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace ph;
 using namespace ph::prueba;
 
@@ -92,6 +94,7 @@ struct CasoCodigo {
     std::string casig;  // empty: no row
     std::string asigItaca;
 };
+void PrintTo(const CasoCodigo& c, std::ostream* os) { *os << c.nombre; }
 
 class BusquedaCodigo : public Asignaciones, public ::testing::WithParamInterface<CasoCodigo> {};
 

@@ -30,6 +30,7 @@ struct CasoAulas {
     std::vector<Atributos> aulas;
     std::vector<std::string> abrevs;
 };
+void PrintTo(const CasoAulas& c, std::ostream* os) { *os << c.nombre; }
 
 class CodigosAula : public Aulas, public ::testing::WithParamInterface<CasoAulas> {};
 

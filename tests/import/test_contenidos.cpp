@@ -41,6 +41,7 @@ struct CasoContenidos {
     std::vector<Atributos> contenidos;
     std::vector<Fila> esperado;  // only the fields named are compared
 };
+void PrintTo(const CasoContenidos& c, std::ostream* os) { *os << c.nombre; }
 
 class FilasContenidos : public Contenidos, public ::testing::WithParamInterface<CasoContenidos> {};
 
@@ -132,6 +133,7 @@ struct CasoCodigoLargo {
     std::string nombre;
     std::string esperado;
 };
+void PrintTo(const CasoCodigoLargo& c, std::ostream* os) { *os << c.nombre; }
 
 class CodigoLargo : public Contenidos, public ::testing::WithParamInterface<CasoCodigoLargo> {};
 
@@ -160,6 +162,7 @@ struct CasoIdioma {
     std::string idioma;
     std::string esperado;
 };
+void PrintTo(const CasoIdioma& c, std::ostream* os) { *os << c.idioma; }
 
 class Idioma : public Contenidos, public ::testing::WithParamInterface<CasoIdioma> {};
 

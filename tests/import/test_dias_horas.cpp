@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace ph;
 using namespace ph::prueba;
 
@@ -60,6 +62,7 @@ struct CasoLinea {
     std::string linea;
     std::string textohor, desde, hasta, minutos, orden;
 };
+void PrintTo(const CasoLinea& c, std::ostream* os) { *os << c.linea; }
 
 class UnaLinea : public DiasHoras, public ::testing::WithParamInterface<CasoLinea> {};
 
@@ -95,6 +98,7 @@ struct CasoIdioma {
     std::string idioma;
     Lista dias;
 };
+void PrintTo(const CasoIdioma& c, std::ostream* os) { *os << c.idioma; }
 
 const Lista kCastellano{"Lunes", "Martes", "Miércoles", "Jueves", "Viernes", "Sábado", "Domingo"};
 const Lista kValenciano{"Dilluns", "Dimarts", "Dimecres", "Dijous", "Divendres", "Dissabte", "Diumenge"};
@@ -124,6 +128,7 @@ TEST_F(DiasHoras, NoLinesGiveAnEmptyTableWithItsFieldsReplacingTheOldOne) {
 struct CasoMala {
     std::string linea, valor;  // the value that is no number
 };
+void PrintTo(const CasoMala& c, std::ostream* os) { *os << c.linea; }
 
 class LineaMala : public DiasHoras, public ::testing::WithParamInterface<CasoMala> {};
 

@@ -29,6 +29,7 @@ struct CasoDocentes {
     std::vector<Atributos> docentes;
     std::vector<Fila> esperado;  // only the fields named are compared
 };
+void PrintTo(const CasoDocentes& c, std::ostream* os) { *os << c.nombre; }
 
 class Docentes : public EtapaPrueba, public ::testing::WithParamInterface<CasoDocentes> {};
 

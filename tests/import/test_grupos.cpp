@@ -50,6 +50,7 @@ struct CasoCursos {
     std::vector<Atributos> cursos;
     std::vector<Fila> esperado;
 };
+void PrintTo(const CasoCursos& c, std::ostream* os) { *os << c.nombre; }
 
 class Cursos : public Grupos, public ::testing::WithParamInterface<CasoCursos> {};
 
@@ -99,6 +100,7 @@ struct CasoAbreviaturas {
     std::vector<std::string> codigos;
     std::vector<std::string> esperado;
 };
+void PrintTo(const CasoAbreviaturas& c, std::ostream* os) { *os << c.nombre; }
 
 class AbreviaturasGrupo : public Grupos, public ::testing::WithParamInterface<CasoAbreviaturas> {};
 
@@ -220,6 +222,7 @@ struct CasoTutor {
     std::string ppal, sec;
     std::string esperado;
 };
+void PrintTo(const CasoTutor& c, std::ostream* os) { *os << c.nombre; }
 
 class Tutor : public Grupos, public ::testing::WithParamInterface<CasoTutor> {};
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <sstream>
 
 using namespace ph;
@@ -124,6 +126,7 @@ struct CasoLineas {
     std::vector<L> lineas;
     std::vector<std::string> filas;
 };
+void PrintTo(const CasoLineas& c, std::ostream* os) { *os << c.nombre; }
 
 class AplicarLineas : public HorariosGrupo, public ::testing::WithParamInterface<CasoLineas> {};
 

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <sstream>
 
 using namespace ph;
@@ -18,6 +20,7 @@ struct CasoSesiones {
     long n;
     const char* cadena;
 };
+void PrintTo(const CasoSesiones& c, std::ostream* os) { *os << c.n; }
 
 class Sesiones : public ::testing::TestWithParam<CasoSesiones> {};
 
@@ -122,6 +125,7 @@ struct CasoOcupaciones {
     std::vector<std::pair<std::string, std::string>> lineas;  // (plantilla, ocupacion), teacher d1
     std::vector<std::string> anadidas;                          // rows after the two group rows
 };
+void PrintTo(const CasoOcupaciones& c, std::ostream* os) { *os << c.nombre; }
 
 class AplicarOcupaciones : public HorariosOcupaciones, public ::testing::WithParamInterface<CasoOcupaciones> {};
 

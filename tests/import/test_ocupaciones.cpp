@@ -41,6 +41,7 @@ struct CasoOcupaciones {
     std::vector<Atributos> ocupaciones;
     std::vector<Fila> esperado;  // only the fields named are compared
 };
+void PrintTo(const CasoOcupaciones& c, std::ostream* os) { *os << c.nombre; }
 
 class FilasOcupaciones : public Ocupaciones, public ::testing::WithParamInterface<CasoOcupaciones> {};
 
@@ -118,6 +119,7 @@ struct CasoIdioma {
     std::string idioma;
     std::string esperado;
 };
+void PrintTo(const CasoIdioma& c, std::ostream* os) { *os << c.idioma; }
 
 class IdiomaOcupacion : public Ocupaciones, public ::testing::WithParamInterface<CasoIdioma> {};
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdio>
 
 using namespace ph;
@@ -48,6 +50,7 @@ TEST_F(Plantillas, CodesStrippedInDocumentOrderUnsorted) {
 struct CasoDescripcion {
     std::string texto, idioma, descripcion, turno;
 };
+void PrintTo(const CasoDescripcion& c, std::ostream* os) { *os << "«" << c.texto << "», " << c.idioma; }
 
 class Descripcion : public Plantillas, public ::testing::WithParamInterface<CasoDescripcion> {};
 
@@ -73,6 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct CasoLineaSesion {
     std::string orden, linea;
 };
+void PrintTo(const CasoLineaSesion& c, std::ostream* os) { *os << "«" << c.orden << "»"; }
 
 class UnaLineaSesion : public ::testing::TestWithParam<CasoLineaSesion> {};
 
@@ -125,6 +129,7 @@ struct CasoEleccion {
     std::string resultado, turno;
     size_t lineas;
 };
+void PrintTo(const CasoEleccion& c, std::ostream* os) { *os << "«" << c.texto << "», " << c.idioma; }
 
 class Eleccion : public Plantillas, public ::testing::WithParamInterface<CasoEleccion> {};
 

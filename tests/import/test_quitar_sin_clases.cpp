@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace ph;
 using namespace ph::prueba;
 
@@ -22,6 +24,7 @@ struct CasoPoda {
     size_t preguntas;
     Lista grupos, profesores;  // ABREV left, in stored order
 };
+void PrintTo(const CasoPoda& c, std::ostream* os) { *os << c.nombre; }
 
 class Poda : public EtapaPrueba, public ::testing::WithParamInterface<CasoPoda> {};
 
