@@ -142,13 +142,16 @@ TEST(TablasTrabajo, MissingFolderOrTableAndExclusiveUseAreErrorsNamingThem) {
 }
 
 TEST(Carpeta, ExchangeFolderFromTheEnvironment) {
-    const char* antes = std::getenv("PASAHORARIO_STEMP");
-    const std::string guardado = antes ? antes : "";
-    setenv("PASAHORARIO_STEMP", "/tmp/otra", 1);
-    EXPECT_EQ(CarpetaIntercambio(), "/tmp/otra");
-    unsetenv("PASAHORARIO_STEMP");
+    {
+        ph::prueba::VariableTemporal otra("PASAHORARIO_STEMP", "D:\\Horarios\\otra");
+        EXPECT_EQ(CarpetaIntercambio(), "D:\\Horarios\\otra");
+    }
+    ph::prueba::VariableTemporal ninguna("PASAHORARIO_STEMP", "", true);
+#ifdef _WIN32
+    EXPECT_EQ(CarpetaIntercambio(), "\\STEMP");  // of the current drive
+#else
     EXPECT_EQ(CarpetaIntercambio(), "/STEMP");
-    if (antes) setenv("PASAHORARIO_STEMP", guardado.c_str(), 1);
+#endif
 }
 
 }  // namespace
