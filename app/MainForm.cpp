@@ -30,8 +30,9 @@ const QColor kAbajoB{0xCF, 0xF2, 0xFE};
 const QColor kAbajoC{0xCC, 0xD8, 0xE6};
 
 QString RutaIniPorDefecto() {
-    const QByteArray entorno = qgetenv("PASAHORARIO_INI");
-    if (!entorno.isEmpty()) return QString::fromLocal8Bit(entorno);
+    // Read as UTF-16 on Windows: a folder's name may lie outside the ANSI code page.
+    const QString entorno = qEnvironmentVariable("PASAHORARIO_INI");
+    if (!entorno.isEmpty()) return entorno;
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Sesionix.ini"));
 }
 

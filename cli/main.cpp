@@ -3,6 +3,7 @@
 #include "cli/opciones.h"
 #include "cli/orden_itaca_a_sesionix.h"
 #include "cli/orden_sesionix_a_itaca.h"
+#include "common/plataforma.h"
 
 #include <exception>
 #include <iostream>
@@ -11,8 +12,9 @@
 
 int main(int argc, char** argv) {
     using namespace ph::cli;
+    ph::PrepararConsola();
     try {
-        const Opciones opciones = LeerOpciones(std::vector<std::string>(argv + 1, argv + argc));
+        const Opciones opciones = LeerOpciones(ph::ArgumentosDelPrograma(argc, argv));
         switch (opciones.orden) {
             case Orden::Ayuda:
                 std::cout << TextoAyuda();

@@ -1,8 +1,8 @@
 #include "common/carpeta.h"
 
+#include "common/plataforma.h"
 #include "common/texto.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -38,7 +38,7 @@ std::string TextoDeRuta(const fs::path& ruta) {
 }
 
 std::string CarpetaIntercambio() {
-    if (const char* v = std::getenv("PASAHORARIO_STEMP"); v && *v) return v;
+    if (auto v = VariableDeEntorno("PASAHORARIO_STEMP"); v && !v->empty()) return *v;
 #ifdef _WIN32
     return "\\STEMP";
 #else

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <limits>
 #include <unordered_set>
 
 namespace ph::dbf {
@@ -159,6 +160,9 @@ Cabecera LeerCabecera(const std::string& ruta, const std::string& c) {
         throw danada("la cabecera declara " + std::to_string(filas) + " filas y el archivo solo tiene sitio para " +
                      std::to_string(caben));
     }
+    // `long` has 32 bits on Windows: a count it cannot hold is refused, never wrapped.
+    if (filas > static_cast<std::uint32_t>(std::numeric_limits<long>::max()))
+        throw danada("la cabecera declara " + std::to_string(filas) + " filas, más de las que se pueden leer");
     k.filas = static_cast<long>(filas);
     return k;
 }

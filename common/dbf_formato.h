@@ -59,11 +59,10 @@ public:
     // At most maxCaracteres characters; a character the page cannot hold becomes "?".
     std::string DeUtf8(const std::string& texto, size_t maxCaracteres) const;
 
-    PaginaCodigos(int numero, const std::string& nombreIconv);  // use De()
+    explicit PaginaCodigos(int numero);  // use De()
 
 private:
     int numero_;
-    std::string nombreIconv_;
     bool unByte_ = true;
     std::vector<std::string> decodificar_;  // 256 entries, UTF-8 of each byte
     std::vector<std::pair<char32_t, unsigned char>> codificar_;  // sorted by code point

@@ -1,15 +1,61 @@
-// Code pages of stored text: conversion from and to UTF-8 through iconv.
+// Code pages of stored text: conversion from and to UTF-8 through iconv, or through the
+// code-page API on Windows.
 #include "common/dbf_formato.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <iconv.h>
+#include <limits>
 #include <map>
 #include <mutex>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
 
 namespace ph::dbf {
 
 namespace {
+
+// Single-byte pages are converted through tables; these are not.
+bool MultiByte(int numero) { return numero == 932 || numero == 936 || numero == 949 || numero == 950; }
+
+#ifdef _WIN32
+
+// Windows converts through its own code-page API: nothing extra to ship.
+class Conversion {
+public:
+    // From the page to UTF-8 (aUtf8) or from UTF-8 to the page.
+    Conversion(int pagina, bool aUtf8) : pagina_(static_cast<UINT>(pagina)), aUtf8_(aUtf8) {}
+    bool Valida() const { return IsValidCodePage(pagina_) != 0; }
+    // Converts the whole input; false when any part of it cannot be converted.
+    bool Convertir(const char* entrada, size_t n, std::string& salida) const {
+        salida.clear();
+        if (n == 0) return true;
+        if (n > static_cast<size_t>(std::numeric_limits<int>::max() / 4)) return false;
+        const int largo = static_cast<int>(n);
+        const UINT de = aUtf8_ ? pagina_ : CP_UTF8;
+        std::wstring ancho(n, L'\0');
+        const int anchos = MultiByteToWideChar(de, MB_ERR_INVALID_CHARS, entrada, largo, ancho.data(), largo);
+        if (anchos <= 0) return false;
+        const UINT a = aUtf8_ ? CP_UTF8 : pagina_;
+        salida.assign(static_cast<size_t>(anchos) * 4, '\0');
+        BOOL sustituido = FALSE;
+        // The "default character used" flag may not be asked of UTF-8.
+        const int bytes = WideCharToMultiByte(a, aUtf8_ ? 0 : WC_NO_BEST_FIT_CHARS, ancho.data(), anchos, salida.data(),
+                                              static_cast<int>(salida.size()), nullptr, aUtf8_ ? nullptr : &sustituido);
+        if (bytes <= 0 || sustituido) return false;
+        salida.resize(static_cast<size_t>(bytes));
+        return true;
+    }
+
+private:
+    UINT pagina_;
+    bool aUtf8_;
+};
+
+#else
 
 std::string NombreIconv(int numero) {
     switch (numero) {
@@ -20,12 +66,12 @@ std::string NombreIconv(int numero) {
     }
 }
 
-// Single-byte pages are converted through tables; these are not.
-bool MultiByte(int numero) { return numero == 932 || numero == 936 || numero == 949 || numero == 950; }
-
 class Conversion {
 public:
-    Conversion(const std::string& a, const std::string& de) : cd_(iconv_open(a.c_str(), de.c_str())) {}
+    // From the page to UTF-8 (aUtf8) or from UTF-8 to the page.
+    Conversion(int pagina, bool aUtf8)
+        : cd_(aUtf8 ? iconv_open("UTF-8", NombreIconv(pagina).c_str())
+                    : iconv_open(NombreIconv(pagina).c_str(), "UTF-8")) {}
     ~Conversion() {
         if (Valida()) iconv_close(cd_);
     }
@@ -48,6 +94,8 @@ public:
 private:
     iconv_t cd_;
 };
+
+#endif
 
 // Decodes one UTF-8 character at pos (advancing it); malformed bytes give U+FFFD.
 char32_t SiguienteCaracter(const std::string& t, size_t& pos) {
@@ -98,10 +146,9 @@ const std::string kSustituto = "\xEF\xBF\xBD";  // U+FFFD
 
 }  // namespace
 
-PaginaCodigos::PaginaCodigos(int numero, const std::string& nombreIconv)
-    : numero_(numero), nombreIconv_(nombreIconv), unByte_(!MultiByte(numero)) {
+PaginaCodigos::PaginaCodigos(int numero) : numero_(numero), unByte_(!MultiByte(numero)) {
     if (!unByte_) return;
-    Conversion a("UTF-8", nombreIconv_);
+    Conversion a(numero_, true);
     decodificar_.resize(256);
     for (int b = 0; b < 256; ++b) {
         char byte = static_cast<char>(b);
@@ -123,16 +170,15 @@ std::shared_ptr<const PaginaCodigos> PaginaCodigos::De(int numero) {
     std::lock_guard<std::mutex> l(m);
     auto it = cache.find(numero);
     if (it != cache.end()) return it->second;
-    const std::string nombre = NombreIconv(numero);
-    const bool convertible = Conversion("UTF-8", nombre).Valida() && Conversion(nombre, "UTF-8").Valida();
+    const bool convertible = Conversion(numero, true).Valida() && Conversion(numero, false).Valida();
     if (!convertible && numero != 1252) {
         // Pages the system cannot convert are read as Windows-1252.
         auto windows = cache.find(1252);
         if (windows == cache.end())
-            windows = cache.emplace(1252, std::make_shared<PaginaCodigos>(1252, "CP1252")).first;
+            windows = cache.emplace(1252, std::make_shared<PaginaCodigos>(1252)).first;
         return cache.emplace(numero, windows->second).first->second;
     }
-    return cache.emplace(numero, std::make_shared<PaginaCodigos>(numero, nombre)).first->second;
+    return cache.emplace(numero, std::make_shared<PaginaCodigos>(numero)).first->second;
 }
 
 std::string PaginaCodigos::AUtf8(const char* bytes, size_t n) const {
@@ -142,7 +188,7 @@ std::string PaginaCodigos::AUtf8(const char* bytes, size_t n) const {
         for (size_t i = 0; i < n; ++i) s += decodificar_[static_cast<unsigned char>(bytes[i])];
         return s;
     }
-    Conversion a("UTF-8", nombreIconv_);
+    Conversion a(numero_, true);
     if (a.Convertir(bytes, n, s)) return s;
     // Convert what can be converted, one byte at a time where the text is broken.
     s.clear();
@@ -167,7 +213,7 @@ std::string PaginaCodigos::DeUtf8(const std::string& texto, size_t maximo) const
     Conversion* hacia = nullptr;
     std::unique_ptr<Conversion> conversion;
     if (!unByte_) {
-        conversion = std::make_unique<Conversion>(nombreIconv_, "UTF-8");
+        conversion = std::make_unique<Conversion>(numero_, false);
         hacia = conversion.get();
     }
     for (size_t pos = 0; pos < texto.size() && s.size() < maximo;) {

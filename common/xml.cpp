@@ -16,6 +16,7 @@
 #include "common/carpeta.h"
 #include "common/error.h"
 #include "common/escritura_atomica.h"
+#include "common/xml_codificaciones.h"
 
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
@@ -46,6 +47,7 @@ void PrepararLibxml() {
     std::call_once(hecho, [] {
         xmlInitParser();
         xmlSetExternalEntityLoader(CargadorQueRechaza);
+        RegistrarCodificacionesXml();
     });
 }
 

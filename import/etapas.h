@@ -5,6 +5,7 @@
 // closed again on the way out.
 #include "import/contexto.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,7 @@ void CrearDiasHoras(const std::string& carpeta, const std::vector<std::string>& 
                     const std::string& resultado, const std::string& idioma);
 
 // The weekly session string for n periods (n >= 1): one digit per session, at most 14.
-std::string CadenaSesiones(long n);
+std::string CadenaSesiones(std::int64_t n);
 
 // The exact texts of the two questions.
 extern const char* const kPreguntaTodasPlantillas;

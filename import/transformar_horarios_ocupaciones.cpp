@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,14 +17,15 @@ namespace ph {
 namespace {
 
 constexpr int kMaxSesiones = 14;
-constexpr long kMaxPeriodosSesion = 9;
+constexpr std::int64_t kMaxPeriodosSesion = 9;
 
 // Whole periods of a row: HORAS rounded up, at least one. Absurd values are held to a
-// size the session string can still be built from.
-long PeriodosDe(double horas) {
+// size the session string can still be built from. 64-bit on every system: `long` has 32
+// bits on Windows.
+std::int64_t PeriodosDe(double horas) {
     if (!(horas >= 1)) return 1;
-    if (horas > 1e12) return 1000000000000L;
-    return long(std::ceil(horas));
+    if (horas > 1e12) return std::int64_t{1000000000000};
+    return static_cast<std::int64_t>(std::ceil(horas));
 }
 
 std::string CampoDe(TablaDbf& tabla, const char* clave, const std::string& valor, const char* campo) {
@@ -32,13 +34,13 @@ std::string CampoDe(TablaDbf& tabla, const char* clave, const std::string& valor
 
 }  // namespace
 
-std::string CadenaSesiones(long n) {
+std::string CadenaSesiones(std::int64_t n) {
     if (n < 1) n = 1;
     if (n <= kMaxSesiones) return std::string(size_t(n), '1');
     // Fourteen sessions of n div 14 periods, the remainder on the first; a session above
     // nine periods keeps nine and passes the rest on to the next; the last keeps nine at most.
-    const long b = n / kMaxSesiones;
-    std::vector<long> sesiones(kMaxSesiones, b);
+    const std::int64_t b = n / kMaxSesiones;
+    std::vector<std::int64_t> sesiones(kMaxSesiones, b);
     sesiones[0] = n - (kMaxSesiones - 1) * b;
     for (int i = 0; i + 1 < kMaxSesiones; ++i) {
         if (sesiones[size_t(i)] > kMaxPeriodosSesion) {
@@ -47,7 +49,7 @@ std::string CadenaSesiones(long n) {
         }
     }
     std::string s;
-    for (long p : sesiones) s.push_back(char('0' + std::min(p, kMaxPeriodosSesion)));
+    for (std::int64_t p : sesiones) s.push_back(char('0' + std::min(p, kMaxPeriodosSesion)));
     return s;
 }
 
