@@ -401,7 +401,8 @@ TEST_F(Dbf, PackRemovesDeletedRowsFromTheFile) {
     EXPECT_EQ(t.AsString("CODIGO"), "B");
     ASSERT_TRUE(t.Locate("CODIGO", "D"));
     EXPECT_EQ(t.RecNo(), 2);
-    EXPECT_EQ(LeerArchivo(ruta).size(), kCabecera + 2 * kRegistro + 1);  // written at once
+    // Written at once (the size, which Windows gives while the table is held exclusively).
+    EXPECT_EQ(std::filesystem::file_size(RutaNativa(ruta)), kCabecera + 2 * kRegistro + 1);
     Filas(t, {"F"});  // the table stays usable
     t.Cerrar();
     t.Abrir(ruta);
@@ -676,7 +677,13 @@ TEST_F(Dbf, AFailedPackLeavesTheFileAsItWas) {
     t.Abrir(ruta);
     TablaDbf::FallarTrasEscrituras(0);
     EXPECT_TRUE(Contiene(MensajeDeError([&] { t.Pack(); }), {ruta}));
+#ifdef _WIN32
+    t.Cerrar();  // Windows lets nobody read a table held for exclusive use, this process neither
     EXPECT_EQ(LeerArchivo(ruta), antes);
+    t.Abrir(ruta);
+#else
+    EXPECT_EQ(LeerArchivo(ruta), antes);
+#endif
     int entradas = 0;
     for (auto& e : std::filesystem::directory_iterator(RutaNativa(carpeta.ruta()))) entradas += e.is_regular_file();
     EXPECT_EQ(entradas, 1);

@@ -4,6 +4,7 @@
 #include "apoyo/apoyo.h"
 #include "common/carpeta.h"
 #include "common/error.h"
+#include "common/texto.h"
 
 #include <gtest/gtest.h>
 
@@ -90,14 +91,21 @@ TEST(TablasTrabajo, BorrarTablaRemovesDataAndIndexAndMindsNothingMissing) {
 TEST(TablasTrabajo, FileNamesAreFoundWhateverTheirLetterCase) {
     CarpetaTemporal stemp;
     TablaDbf::Crear(stemp / "soluc.dbf", {{"ASIG", TipoCampo::Texto, 10}});
+#ifdef _WIN32
+    // Windows' file names ignore letter case already: any spelling names the one file.
+    EXPECT_EQ(MinusculasAscii(RutaTabla(stemp.ruta(), kSOLUC)), MinusculasAscii(stemp / "soluc.dbf"));
+#else
     EXPECT_EQ(RutaTabla(stemp.ruta(), kSOLUC), stemp / "soluc.dbf");
+#endif
     TablaDbf t;
     AbrirTabla(t, stemp.ruta(), kSOLUC, false);
     EXPECT_TRUE(t.TieneCampo("ASIG"));
     t.Cerrar();
-    // The exact name first, when both are there.
+#ifndef _WIN32
+    // The exact name first, when both are there (they cannot both be on Windows).
     TablaDbf::Crear(stemp / "SOLUC.DBF", {{"OTRA", TipoCampo::Texto, 10}});
     EXPECT_EQ(RutaTabla(stemp.ruta(), kSOLUC), stemp / "SOLUC.DBF");
+#endif
     // Nothing found: the name as given.
     EXPECT_EQ(RutaTabla(stemp.ruta(), "ASIGT"), stemp / "ASIGT.DBF");
 }

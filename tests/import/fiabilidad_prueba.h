@@ -19,12 +19,19 @@
 namespace ph::prueba {
 
 // Every regular file of a folder with its bytes, by name; empty when there is no folder.
+// A file that another program holds for its exclusive use cannot be read on Windows: it
+// is left out.
 inline std::map<std::string, std::string> ContenidoDe(const std::string& carpeta) {
     std::map<std::string, std::string> r;
     std::error_code ec;
     for (auto it = std::filesystem::directory_iterator(RutaNativa(carpeta), ec);
-         !ec && it != std::filesystem::directory_iterator(); it.increment(ec))
-        if (it->is_regular_file()) r[TextoDeRuta(it->path().filename())] = LeerArchivo(TextoDeRuta(it->path()));
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        if (!it->is_regular_file()) continue;
+        try {
+            r[TextoDeRuta(it->path().filename())] = LeerArchivo(TextoDeRuta(it->path()));
+        } catch (const std::runtime_error&) {
+        }
+    }
     return r;
 }
 
@@ -55,11 +62,11 @@ inline std::string FalloDeTabla(const std::string& ruta) {
     } catch (const std::exception& e) {
         return std::string("nuestro lector: ") + e.what();
     }
-    if (HayLeerDbf()) {
+    if (!kHerramientasLinux) {
+        ComprobarEnLinux(Comprobacion::TablaLeidaPorTDbf, ruta);
+    } else if (HayLeerDbf()) {
         const Salida s = EjecutarAparte(Orden{{kLeerDbf, ruta}, {}, {}});
         if (s.codigo != 0) return "TDbf: " + s.errores;
-    } else {
-        ComprobarEnLinux(Comprobacion::TablaLeidaPorTDbf, ruta);
     }
     return {};
 }

@@ -193,6 +193,7 @@ struct Escenario {
     bool omitir = false;                 // the trick the case needs does not work here
     std::string motivoOmision;
     std::vector<std::function<void()>> deshacer;
+    std::map<std::string, std::string> retenidos;  // files held by another process, as they were
 
     ~Escenario() { Deshacer(); }
     void Deshacer() {
@@ -227,6 +228,7 @@ struct Escenario {
     std::string Tabla(const std::string& nombre) const { return stemp / (nombre + ".DBF"); }
 
     void Bloquear(const std::string& ruta, Retencion modo) {
+        retenidos[NombreDe(ruta)] = LeerArchivo(ruta);  // Windows lets nobody read it while held
         auto cerrojo = std::make_shared<ArchivoRetenido>(ruta, modo);
         deshacer.push_back([cerrojo]() mutable { cerrojo.reset(); });
     }
@@ -575,7 +577,8 @@ TEST_P(EntradaHostil, MensajeClaroYNadaPerdido) {
 
     // What must survive: the exchange folder, and the centre file's folder (the centre
     // file, the earlier schedule file and anything beside them).
-    const auto intercambioAntes = ContenidoDe(e.stemp.ruta());
+    auto intercambioAntes = ContenidoDe(e.stemp.ruta());
+    for (const auto& [nombre, bytes] : e.retenidos) intercambioAntes[nombre] = bytes;
     const auto entradaAntes = ContenidoDe(e.entrada.ruta());
     const fs::file_type tipoCentro = fs::symlink_status(RutaNativa(e.centro)).type();
 
