@@ -3,62 +3,71 @@
 #include "common/xml.h"
 #include "import/plantillas.h"
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
 
 namespace ph::prueba {
 
 CarpetaTemporal::CarpetaTemporal() {
-    std::string plantilla = (std::filesystem::temp_directory_path() / "ph-prueba-XXXXXX").string();
-    std::vector<char> buf(plantilla.begin(), plantilla.end());
-    buf.push_back('\0');
-    if (!mkdtemp(buf.data())) throw std::runtime_error("mkdtemp");
-    ruta_ = buf.data();
+    static std::mt19937_64 azar{std::random_device{}()};
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int intento = 0; intento < 100; ++intento) {
+        const std::filesystem::path ruta = base / ("ph-prueba-" + std::to_string(azar() % 1000000000000ULL));
+        if (std::filesystem::create_directory(ruta)) {  // false when the name is taken
+            ruta_ = TextoDeRuta(ruta);
+            return;
+        }
+    }
+    throw std::runtime_error("no se puede crear una carpeta temporal en " + TextoDeRuta(base));
 }
 
 CarpetaTemporal::~CarpetaTemporal() {
     std::error_code ec;
+    const std::filesystem::path ruta = RutaNativa(ruta_);
     // Give back write rights that a test may have taken away, then remove.
-    for (auto it = std::filesystem::recursive_directory_iterator(ruta_, ec);
+    for (auto it = std::filesystem::recursive_directory_iterator(ruta, ec);
          !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec))
         std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add, ec);
-    std::filesystem::permissions(ruta_, std::filesystem::perms::owner_all,
+    std::filesystem::permissions(ruta, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(ruta_, ec);
+    std::filesystem::remove_all(ruta, ec);
+}
+
+std::string UriDeArchivo(const std::string& ruta) {
+    std::string r = "file://";
+#ifdef _WIN32
+    r += "/";  // file:///C:/...
+    for (char c : ruta) r += c == '\\' ? '/' : c;
+#else
+    r += ruta;
+#endif
+    return r;
+}
+
+ArchivoRetenido::ArchivoRetenido(const std::string& ruta, Retencion modo)
+    : proceso_(Orden{{ProgramaConstruido("ph-retener-archivo"), ruta,
+                      modo == Retencion::Exclusiva ? "exclusivo" : "compartido"},
+                     {},
+                     {}}) {
+    if (proceso_.LeerLinea() != "S") throw std::runtime_error("el otro proceso no ha podido retener " + ruta);
 }
 
 void EscribirArchivo(const std::string& ruta, const std::string& contenido) {
-    std::ofstream f(ruta, std::ios::binary);
+    std::ofstream f(RutaNativa(ruta), std::ios::binary);
     if (!f) throw std::runtime_error("no se puede escribir " + ruta);
     f << contenido;
 }
 
 std::string LeerArchivo(const std::string& ruta) {
-    std::ifstream f(ruta, std::ios::binary);
+    std::ifstream f(RutaNativa(ruta), std::ios::binary);
     if (!f) throw std::runtime_error("no se puede leer " + ruta);
     std::ostringstream s;
     s << f.rdbuf();
     return s.str();
-}
-
-int Ejecutar(const std::string& orden, std::string* salida) {
-    std::string completa = orden + " 2>&1";
-    FILE* p = popen(completa.c_str(), "r");
-    if (!p) return -1;
-    std::array<char, 4096> buf;
-    std::string texto;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) texto.append(buf.data(), n);
-    int estado = pclose(p);
-    if (salida) *salida = texto;
-    return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
 }
 
 EleccionPlantilla DialogosGuion::ElegirPlantilla(const std::string& rutaCentro, bool exportacion,

@@ -1,5 +1,8 @@
 #pragma once
-// Shared test support: temporary folders, files, and a Dialogos with scripted answers.
+// Shared test support: temporary folders, files, programs, and a Dialogos with scripted
+// answers.
+#include "apoyo/proceso.h"
+#include "common/carpeta.h"
 #include "common/dialogos.h"
 
 #include <string>
@@ -8,6 +11,7 @@
 namespace ph::prueba {
 
 // A new empty folder under the system's temporary folder, removed by the destructor.
+// Paths are UTF-8 text joined with the system's separator.
 class CarpetaTemporal {
 public:
     CarpetaTemporal();
@@ -15,17 +19,28 @@ public:
     CarpetaTemporal(const CarpetaTemporal&) = delete;
     CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
     const std::string& ruta() const { return ruta_; }
-    std::string operator/(const std::string& nombre) const { return ruta_ + "/" + nombre; }
+    std::string operator/(const std::string& nombre) const { return Unir(ruta_, nombre); }
 
 private:
     std::string ruta_;
 };
 
+// A file:// URI for a local path, as an XML parser reads it.
+std::string UriDeArchivo(const std::string& ruta);
+
+// Holds a file open from another process (tests/apoyo/programas/retener_archivo.cpp)
+// until the object goes: as Sesionix holds its tables. Throws when it cannot.
+enum class Retencion { Compartida, Exclusiva };
+class ArchivoRetenido {
+public:
+    ArchivoRetenido(const std::string& ruta, Retencion modo);
+
+private:
+    ProcesoEnMarcha proceso_;
+};
+
 void EscribirArchivo(const std::string& ruta, const std::string& contenido);
 std::string LeerArchivo(const std::string& ruta);
-
-// Runs a shell command; returns its exit status and fills salida with stdout+stderr.
-int Ejecutar(const std::string& orden, std::string* salida = nullptr);
 
 // Scripted answers; every call is recorded.
 class DialogosGuion : public Dialogos {

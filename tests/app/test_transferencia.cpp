@@ -132,7 +132,7 @@ private slots:
             ph::prueba::DialogosGuion respuestas;
             QCOMPARE(int(ph::ImportarDeItaca(estado, Stemp(), respuestas).desenlace), int(ph::Desenlace::Completada));
             std::string salida;
-            QCOMPARE(ph::prueba::Ejecutar(std::string(PH_BINARIOS) + "/sesionix-simulado " + Stemp(), &salida), 0);
+            QCOMPARE(ph::prueba::Ejecutar({ph::prueba::ProgramaConstruido("sesionix-simulado"), Stemp()}, &salida), 0);
         }
 
         Guion guion;

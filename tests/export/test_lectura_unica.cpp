@@ -19,7 +19,7 @@ using namespace ph::prueba;
 
 namespace {
 
-const std::string kEjemplo = std::string(PH_EJEMPLOS) + "/centro.xml";
+const std::string kEjemplo = Unir(PH_EJEMPLOS, "centro.xml");
 
 // Scripted answers that also record what the template dialog was handed.
 class DialogosQueMiran : public DialogosGuion {
@@ -54,7 +54,7 @@ TEST(LecturaUnica, BothTransfersHandTheDialogTheLoadedCentreFile) {
     CarpetaTemporal entrada;
     const std::string centro = entrada / "centro.xml";
     std::filesystem::copy_file(kEjemplo, centro);
-    std::filesystem::copy_file(std::string(PH_EJEMPLOS) + "/SOLUC.DBF", stemp / "SOLUC.DBF");
+    std::filesystem::copy_file(RutaNativa(Unir(PH_EJEMPLOS, "SOLUC.DBF")), RutaNativa(stemp / "SOLUC.DBF"));
     DialogosQueMiran exportar;
     exportar.fijarPlantilla = true;
     exportar.plantilla = codigos.front();
@@ -72,7 +72,7 @@ TEST(LecturaUnica, ExportWorksOnTheDocumentItIsGiven) {
     EstadoVentana estado;
     estado.filenameXML = kEjemplo;
     ASSERT_EQ(ImportarDeItaca(estado, stemp.ruta(), d).desenlace, Desenlace::Completada);
-    std::filesystem::copy_file(std::string(PH_EJEMPLOS) + "/SOLUC.DBF", stemp / "SOLUC.DBF");
+    std::filesystem::copy_file(RutaNativa(Unir(PH_EJEMPLOS, "SOLUC.DBF")), RutaNativa(stemp / "SOLUC.DBF"));
 
     const std::string centro = entrada / "centro.xml";
     std::filesystem::copy_file(kEjemplo, centro);

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -19,7 +19,7 @@ using namespace ph::prueba;
 
 namespace {
 
-const std::string kPrograma = std::string(PH_BINARIOS) + "/sesionix-simulado";
+const std::string kPrograma = ProgramaConstruido("sesionix-simulado");
 
 struct FilaLeida {
     std::string asig, tarea, marco, codgrupo, prof, aula;
@@ -36,8 +36,13 @@ std::vector<FilaLeida> LeerSoluc(const std::string& carpeta) {
     return filas;
 }
 
-int Simular(const std::string& argumentos, std::string* salida = nullptr) {
-    return Ejecutar("'" + kPrograma + "' " + argumentos, salida);
+// The program on a folder ("" for none); salida gets its output, line ends as LF.
+int Simular(const std::string& carpeta, std::string* salida = nullptr) {
+    std::vector<std::string> argumentos{kPrograma};
+    if (!carpeta.empty()) argumentos.push_back(carpeta);
+    const int codigo = Ejecutar(argumentos, salida);
+    if (salida) *salida = SinRetornos(*salida);
+    return codigo;
 }
 
 class SesionixSimulado : public ::testing::Test {
@@ -48,7 +53,7 @@ protected:
 
 TEST_F(SesionixSimulado, ColocaCadaPeriodoSinCoincidencias) {
     std::string salida;
-    ASSERT_EQ(Simular("'" + dir.ruta() + "'", &salida), 0) << salida;
+    ASSERT_EQ(Simular(dir.ruta(), &salida), 0) << salida;
     const std::vector<FilaLeida> filas = LeerSoluc(dir.ruta());
 
     // MAT 4 periods, FQ 2.6 rounded to 3, the occupation 2.
@@ -86,9 +91,9 @@ TEST_F(SesionixSimulado, ColocaCadaPeriodoSinCoincidencias) {
 }
 
 TEST_F(SesionixSimulado, DosEjecucionesDanLaMismaSolucion) {
-    ASSERT_EQ(Simular("'" + dir.ruta() + "'"), 0);
+    ASSERT_EQ(Simular(dir.ruta()), 0);
     const std::vector<FilaLeida> primera = LeerSoluc(dir.ruta());
-    ASSERT_EQ(Simular("'" + dir.ruta() + "'"), 0);
+    ASSERT_EQ(Simular(dir.ruta()), 0);
     const std::vector<FilaLeida> segunda = LeerSoluc(dir.ruta());
     ASSERT_EQ(primera.size(), segunda.size());
     for (size_t i = 0; i < primera.size(); ++i) {
@@ -102,14 +107,14 @@ TEST_F(SesionixSimulado, MasPeriodosQueCeldasSeColocanIgualmente) {
     EscribirTabla(dir.ruta(), TablaASIGT(),
                   {{{"CASIG", "MAT"}, {"CPROF", "PGL"}, {"CGRUP", "1ESOA"}, {"HORAS", "20"}, {"CTAREA", "*479"}}});
     std::string salida;
-    ASSERT_EQ(Simular("'" + dir.ruta() + "'", &salida), 0) << salida;
+    ASSERT_EQ(Simular(dir.ruta(), &salida), 0) << salida;
     EXPECT_EQ(LeerSoluc(dir.ruta()).size(), 20u);
 }
 
 TEST_F(SesionixSimulado, UnMarcoVacioDaUnaSolucionVacia) {
     EscribirMarco(dir.ruta(), {}, "");
     std::string salida;
-    ASSERT_EQ(Simular("'" + dir.ruta() + "'", &salida), 0) << salida;
+    ASSERT_EQ(Simular(dir.ruta(), &salida), 0) << salida;
     EXPECT_TRUE(LeerSoluc(dir.ruta()).empty());
     EXPECT_NE(salida.find("sin colocar"), std::string::npos) << salida;
 }
@@ -119,14 +124,14 @@ TEST_F(SesionixSimulado, UsoYErroresEnEspanol) {
     EXPECT_EQ(Simular("", &salida), 1);
     EXPECT_NE(salida.find("Uso: sesionix-simulado CARPETA"), std::string::npos) << salida;
 
-    std::remove((dir / "ASIGT.DBF").c_str());
-    EXPECT_EQ(Simular("'" + dir.ruta() + "'", &salida), 1);
+    std::filesystem::remove(RutaNativa(dir / "ASIGT.DBF"));
+    EXPECT_EQ(Simular(dir.ruta(), &salida), 1);
     EXPECT_NE(salida.find("ASIGT"), std::string::npos) << salida;
 }
 
 // The whole road back: the simulated solution exported to a schedule file.
 TEST_F(SesionixSimulado, SuSolucionSeExportaEntera) {
-    ASSERT_EQ(Simular("'" + dir.ruta() + "'"), 0);
+    ASSERT_EQ(Simular(dir.ruta()), 0);
     CarpetaTemporal itaca;
     EscribirArchivo(itaca / "centro.xml",
                     "<?xml version=\"1.0\"?>\n<centro codigo=\"1\" denominacion=\"IES\" curso=\"2019\" version=\"1\">"

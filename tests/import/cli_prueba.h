@@ -2,66 +2,62 @@
 // Support for the tests that drive the built programs: pasahorario-cli and the program
 // that plays Sesionix, and text dumps of the work tables.
 #include "apoyo/apoyo.h"
+#include "apoyo/en_linux.h"
 #include "common/dbf.h"
 #include "common/tablas_trabajo.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
+#include <utility>
 #include <vector>
 
 namespace ph::prueba {
 
-inline const std::string kCli = std::string(PH_BINARIOS) + "/pasahorario-cli";
-inline const std::string kSimulador = std::string(PH_BINARIOS) + "/sesionix-simulado";
-inline const std::string kEjemplo = std::string(PH_EJEMPLOS) + "/centro.xml";
+inline const std::string kCli = ProgramaConstruido("pasahorario-cli");
+inline const std::string kSimulador = ProgramaConstruido("sesionix-simulado");
+inline const std::string kEjemplo = Unir(PH_EJEMPLOS, "centro.xml");
 
-// A word for the shell, in single quotes.
-inline std::string Comillas(const std::string& s) {
-    std::string r = "'";
-    for (char c : s) r += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return r + "'";
-}
+using Argumentos = std::vector<std::string>;
+using Entorno = std::vector<std::pair<std::string, std::string>>;
 
-struct Salida {
-    int codigo = -1;
-    std::string salida;   // standard output
-    std::string errores;  // standard error
-};
-
-// Runs a shell command line with its standard output and standard error kept apart.
-inline Salida EjecutarAparte(const std::string& orden) {
-    CarpetaTemporal tmp;
-    const std::string err = tmp / "errores";
-    Salida r;
-    FILE* p = popen((orden + " 2>" + Comillas(err)).c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) r.salida.append(buf, n);
-    const int estado = pclose(p);
-    r.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
-    if (std::filesystem::exists(err)) r.errores = LeerArchivo(err);
+// The words of an option text from a table of cases, split at blanks (no value in these
+// tables has a blank of its own).
+inline Argumentos Palabras(const std::string& texto) {
+    Argumentos r;
+    std::istringstream s(texto);
+    for (std::string p; s >> p;) r.push_back(p);
     return r;
 }
 
-// pasahorario-cli with these arguments (already quoted where needed); entorno goes
-// before the program, as "VAR=valor".
-inline Salida Cli(const std::string& argumentos, const std::string& entorno = "") {
-    return EjecutarAparte((entorno.empty() ? "" : entorno + " ") + Comillas(kCli) + " " + argumentos);
+inline Argumentos operator+(Argumentos a, const Argumentos& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// pasahorario-cli with these arguments and these variables added to the environment;
+// limiteArchivo as in Orden. Line ends come back as LF on every system.
+inline Salida Cli(const Argumentos& argumentos, const Entorno& entorno = {}, long long limiteArchivo = -1) {
+    Salida s = EjecutarAparte(Orden{Argumentos{kCli} + argumentos, entorno, {}, limiteArchivo});
+    s.salida = SinRetornos(s.salida);
+    s.errores = SinRetornos(s.errores);
+    return s;
 }
 
 inline Salida Simular(const std::string& carpeta) {
-    return EjecutarAparte(Comillas(kSimulador) + " " + Comillas(carpeta));
+    Salida s = EjecutarAparte(Orden{{kSimulador, carpeta}, {}, {}});
+    s.salida = SinRetornos(s.salida);
+    s.errores = SinRetornos(s.errores);
+    return s;
 }
 
 // Free Pascal's TDbf dump tool, an independent reader of dBase tables, where it was built.
-inline const std::string kLeerDbf = std::string(PH_BINARIOS) + "/interop/leerdbf";
-inline bool HayLeerDbf() { return std::filesystem::exists(kLeerDbf); }
+// Where the tests run as Windows programs, TDbf's checks are kept for the Linux side (see
+// apoyo/en_linux.h), so that it counts as present.
+inline const std::string kLeerDbf = ProgramaConstruido("interop/leerdbf");
+inline bool HayLeerDbf() { return !kHerramientasLinux || std::filesystem::exists(RutaNativa(kLeerDbf)); }
 
 // A table as text: a line with the field names, then one line per row with every field
 // as text, separated by "|". This one reads the table with our own engine.
@@ -79,14 +75,20 @@ inline std::string VolcarPropio(const std::string& carpeta, const std::string& t
     return s.str();
 }
 
-// The same text, read through TDbf. cabecera, when given, receives the tool's lines
-// about the table itself ("NIVEL 7", "PAGINA 1252", "CAMPO ...").
+// The same text, read through TDbf; cabecera: lines the tool must print about the table
+// itself ("NIVEL 7", "PAGINA 1252", "CAMPO ..."). Where TDbf cannot run, gives our own
+// dump and leaves the check that TDbf reads the same to the Linux side.
 inline std::string VolcarConTDbf(const std::string& carpeta, const std::string& tabla,
-                                 std::vector<std::string>* cabecera = nullptr) {
+                                 const std::vector<std::string>& cabecera = {}) {
+    if (!kHerramientasLinux) {
+        const std::string propio = VolcarPropio(carpeta, tabla);
+        ComprobarEnLinux(Comprobacion::VolcadoTDbf, RutaTabla(carpeta, tabla), propio, cabecera);
+        return propio;
+    }
     std::string salida;
-    const int codigo = Ejecutar(Comillas(kLeerDbf) + " " + Comillas(RutaTabla(carpeta, tabla)), &salida);
+    const int codigo = Ejecutar({kLeerDbf, RutaTabla(carpeta, tabla)}, &salida);
     if (codigo != 0) return "leerdbf ha fallado: " + salida;
-    std::vector<std::string> campos;
+    std::vector<std::string> campos, lineasCabecera;
     std::vector<std::vector<std::string>> filas;
     std::istringstream lineas(salida);
     for (std::string l; std::getline(lineas, l);) {
@@ -95,7 +97,7 @@ inline std::string VolcarConTDbf(const std::string& carpeta, const std::string& 
         } else if (!filas.empty()) {
             filas.back().push_back(l.substr(l.find('=') + 1));  // "<field>=<value>"
         } else {
-            if (cabecera) cabecera->push_back(l);
+            lineasCabecera.push_back(l);
             if (l.rfind("CAMPO ", 0) == 0) campos.push_back(l.substr(6, l.find(' ', 6) - 6));
         }
     }
@@ -104,12 +106,16 @@ inline std::string VolcarConTDbf(const std::string& carpeta, const std::string& 
         for (size_t i = 0; i < valores.size(); ++i) s << (i ? "|" : "") << valores[i];
         s << "\n";
     };
+    for (const std::string& l : cabecera)
+        if (std::find(lineasCabecera.begin(), lineasCabecera.end(), l) == lineasCabecera.end())
+            ADD_FAILURE() << "leerdbf no dice «" << l << "» de " << RutaTabla(carpeta, tabla);
     escribir(campos);
     for (const auto& fila : filas) escribir(fila);
     return s.str();
 }
 
-// The dump the tests compare: through TDbf where its tool was built, else our own reader.
+// The dump the tests compare: through TDbf where its tool was built (or on the Linux
+// side), else our own reader.
 inline std::string Volcar(const std::string& carpeta, const std::string& tabla) {
     return HayLeerDbf() ? VolcarConTDbf(carpeta, tabla) : VolcarPropio(carpeta, tabla);
 }
@@ -131,7 +137,8 @@ inline std::vector<std::string> NombresTablasTrabajo() {
 // The files of a folder, by name.
 inline std::vector<std::string> ArchivosDe(const std::string& carpeta) {
     std::vector<std::string> r;
-    for (const auto& e : std::filesystem::directory_iterator(carpeta)) r.push_back(e.path().filename().string());
+    for (const auto& e : std::filesystem::directory_iterator(RutaNativa(carpeta)))
+        r.push_back(TextoDeRuta(e.path().filename()));
     std::sort(r.begin(), r.end());
     return r;
 }

@@ -4,6 +4,7 @@
 #include "import/cli_prueba.h"
 
 #include "apoyo/apoyo.h"
+#include "apoyo/en_linux.h"
 #include "common/dbf.h"
 #include "common/error.h"
 #include "common/texto.h"
@@ -18,18 +19,25 @@
 namespace ph::prueba {
 
 // Every regular file of a folder with its bytes, by name; empty when there is no folder.
+// A file that another program holds for its exclusive use cannot be read on Windows: it
+// is left out.
 inline std::map<std::string, std::string> ContenidoDe(const std::string& carpeta) {
     std::map<std::string, std::string> r;
     std::error_code ec;
-    for (auto it = std::filesystem::directory_iterator(carpeta, ec); !ec && it != std::filesystem::directory_iterator();
-         it.increment(ec))
-        if (it->is_regular_file()) r[it->path().filename().string()] = LeerArchivo(it->path().string());
+    for (auto it = std::filesystem::directory_iterator(RutaNativa(carpeta), ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        if (!it->is_regular_file()) continue;
+        try {
+            r[TextoDeRuta(it->path().filename())] = LeerArchivo(TextoDeRuta(it->path()));
+        } catch (const std::runtime_error&) {
+        }
+    }
     return r;
 }
 
 // Copies every regular file of one folder into another.
 inline void CopiarArchivos(const std::string& de, const std::string& a) {
-    for (const auto& [nombre, bytes] : ContenidoDe(de)) EscribirArchivo(a + "/" + nombre, bytes);
+    for (const auto& [nombre, bytes] : ContenidoDe(de)) EscribirArchivo(Unir(a, nombre), bytes);
 }
 
 // The file names the exchange folder may hold as tables: the seven work tables and the
@@ -42,7 +50,8 @@ inline bool EsTablaDeIntercambio(const std::string& nombre) {
 }
 
 // Empty when the file is a dBase table that our engine reads to its last row and field
-// and, where its dump tool was built, TDbf reads without error; otherwise what failed.
+// and TDbf reads without error (where TDbf cannot run, that check is left to the Linux
+// side); otherwise what failed.
 inline std::string FalloDeTabla(const std::string& ruta) {
     try {
         TablaDbf t;
@@ -53,10 +62,11 @@ inline std::string FalloDeTabla(const std::string& ruta) {
     } catch (const std::exception& e) {
         return std::string("nuestro lector: ") + e.what();
     }
-    if (HayLeerDbf()) {
-        std::string salida;
-        if (Ejecutar(Comillas(kLeerDbf) + " " + Comillas(ruta) + " >/dev/null", &salida) != 0)
-            return "TDbf: " + salida;
+    if (!kHerramientasLinux) {
+        ComprobarEnLinux(Comprobacion::TablaLeidaPorTDbf, ruta);
+    } else if (HayLeerDbf()) {
+        const Salida s = EjecutarAparte(Orden{{kLeerDbf, ruta}, {}, {}});
+        if (s.codigo != 0) return "TDbf: " + s.errores;
     }
     return {};
 }
@@ -77,12 +87,12 @@ inline void ComprobarCarpetaIntercambio(const std::string& carpeta, const std::m
                                         std::vector<std::string>* cambiadas = nullptr, bool conTemporales = false) {
     const std::map<std::string, std::string> despues = ContenidoDe(carpeta);
     for (const auto& [nombre, bytes] : despues) {
-        SCOPED_TRACE(carpeta + "/" + nombre);
+        SCOPED_TRACE(Unir(carpeta, nombre));
         const auto it = antes.find(nombre);
         if (it != antes.end() && it->second == bytes) continue;
         if (conTemporales && EsTemporalDeTabla(nombre)) continue;
         EXPECT_TRUE(EsTablaDeIntercambio(nombre)) << "archivo nuevo o cambiado que no es una tabla";
-        EXPECT_EQ(FalloDeTabla(carpeta + "/" + nombre), "");
+        EXPECT_EQ(FalloDeTabla(Unir(carpeta, nombre)), "");
         if (cambiadas) cambiadas->push_back(nombre);
     }
     const std::string soluc = std::string(kSOLUC) + ".DBF";

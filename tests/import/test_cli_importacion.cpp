@@ -23,15 +23,15 @@ using namespace ph::prueba;
 
 namespace {
 
-const std::string kEsperado = std::string(PH_DATOS) + "/esperado/";
+const std::string kEsperado = Unir(PH_DATOS, "esperado");
 
 bool Regenerar() {
-    const char* v = std::getenv("PH_REGENERAR");
-    return v && std::string(v) == "1";
+    std::string v;
+    return LeerVariable("PH_REGENERAR", &v) && v == "1";
 }
 
 std::string RutaEsperada(const std::string& caso, const std::string& tabla) {
-    return kEsperado + caso + "/" + tabla + ".txt";
+    return Unir(Unir(kEsperado, caso), tabla + ".txt");
 }
 
 std::string Esperado(const std::string& caso, const std::string& tabla) {
@@ -61,8 +61,7 @@ class EjemploCompleto : public ::testing::TestWithParam<CasoEjemplo> {};
 TEST_P(EjemploCompleto, CadaTablaIgualALaEsperada) {
     const CasoEjemplo& c = GetParam();
     CarpetaTemporal stemp;
-    const Salida s = Cli("itaca-a-sesionix " + Comillas(kEjemplo) + " --stemp " + Comillas(stemp.ruta()) + " " +
-                         c.opciones);
+    const Salida s = Cli(Argumentos{"itaca-a-sesionix", kEjemplo, "--stemp", stemp.ruta()} + Palabras(c.opciones));
     ASSERT_EQ(s.codigo, 0) << s.errores;
     EXPECT_EQ(s.errores, "Proceso finalizado\n");
 
@@ -74,12 +73,12 @@ TEST_P(EjemploCompleto, CadaTablaIgualALaEsperada) {
 
         const std::string propia = RutaEsperada(caso, tabla);
         if (Regenerar()) {
-            std::filesystem::create_directories(kEsperado + caso);
+            std::filesystem::create_directories(RutaNativa(Unir(kEsperado, caso)));
             if (caso == "centro" || volcado != Esperado("centro", tabla)) EscribirArchivo(propia, volcado);
-            else std::filesystem::remove(propia);
+            else std::filesystem::remove(RutaNativa(propia));
             continue;
         }
-        if (caso != "centro" && std::filesystem::exists(propia)) {
+        if (caso != "centro" && std::filesystem::exists(RutaNativa(propia))) {
             // The case's own dump must show what the option changed.
             EXPECT_NE(Esperado(caso, tabla), Esperado("centro", tabla)) << propia;
             EXPECT_EQ(volcado, Esperado(caso, tabla));
@@ -87,9 +86,9 @@ TEST_P(EjemploCompleto, CadaTablaIgualALaEsperada) {
             EXPECT_EQ(volcado, Esperado("centro", tabla));
         }
     }
-    if (Regenerar()) GTEST_SKIP() << "volcados reescritos en " << kEsperado + caso;
+    if (Regenerar()) GTEST_SKIP() << "volcados reescritos en " << Unir(kEsperado, caso);
     if (caso != "centro") {
-        EXPECT_TRUE(std::filesystem::exists(kEsperado + caso)) << "faltan los volcados de " << caso;
+        EXPECT_TRUE(std::filesystem::exists(RutaNativa(Unir(kEsperado, caso)))) << "faltan los volcados de " << caso;
     }
 }
 
@@ -107,15 +106,11 @@ TEST(CliImportacion, OtroMotorDbfLeeLasMismasTablas) {
     // with the same fields and values as our engine.
     if (!HayLeerDbf()) GTEST_SKIP() << "falta " << kLeerDbf;
     CarpetaTemporal stemp;
-    const Salida s = Cli("itaca-a-sesionix " + Comillas(kEjemplo) + " --stemp " + Comillas(stemp.ruta()));
+    const Salida s = Cli({"itaca-a-sesionix", kEjemplo, "--stemp", stemp.ruta()});
     ASSERT_EQ(s.codigo, 0) << s.errores;
     for (const std::string& tabla : NombresTablasTrabajo()) {
         SCOPED_TRACE(tabla);
-        std::vector<std::string> cabecera;
-        EXPECT_EQ(VolcarConTDbf(stemp.ruta(), tabla, &cabecera), VolcarPropio(stemp.ruta(), tabla));
-        ASSERT_GE(cabecera.size(), 2u);
-        EXPECT_EQ(cabecera[0], "NIVEL 7");
-        EXPECT_EQ(cabecera[1], "PAGINA 1252");
+        EXPECT_EQ(VolcarConTDbf(stemp.ruta(), tabla, {"NIVEL 7", "PAGINA 1252"}), VolcarPropio(stemp.ruta(), tabla));
     }
 }
 
@@ -124,7 +119,7 @@ TEST(CliImportacion, OtroMotorDbfLeeLasMismasTablas) {
 struct CasoCarpeta {
     const char* nombre;
     std::string opcion;   // with DIR standing for the folder the tables must reach
-    std::string entorno;  // likewise
+    std::string entorno;  // a variable NOMBRE=valor, likewise; "" for none
 };
 void PrintTo(const CasoCarpeta& c, std::ostream* os) { *os << c.nombre; }
 
@@ -135,11 +130,18 @@ std::string Sustituir(std::string texto, const std::string& por) {
     return texto;
 }
 
+Entorno VariableDe(const std::string& texto) {
+    if (texto.empty()) return {};
+    const size_t igual = texto.find('=');
+    return {{texto.substr(0, igual), texto.substr(igual + 1)}};
+}
+
 TEST_P(CarpetaIntercambio, LasTablasVanALaCarpetaElegida) {
     const CasoCarpeta& c = GetParam();
     CarpetaTemporal elegida;
-    const Salida s = Cli("itaca-a-sesionix " + Comillas(kEjemplo) + " " + Sustituir(c.opcion, Comillas(elegida.ruta())),
-                         Sustituir(c.entorno, Comillas(elegida.ruta())));
+    Argumentos args{"itaca-a-sesionix", kEjemplo};
+    for (const std::string& p : Palabras(c.opcion)) args.push_back(Sustituir(p, elegida.ruta()));
+    const Salida s = Cli(args, VariableDe(Sustituir(c.entorno, elegida.ruta())));
     ASSERT_EQ(s.codigo, 0) << s.errores;
     EXPECT_EQ(ArchivosDe(elegida.ruta()).size(), 7u);
     EXPECT_EQ(Volcar(elegida.ruta(), "PROFT"), Esperado("centro", "PROFT"));
@@ -157,10 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CliImportacion, CarpetaDeIntercambioInexistente) {
     CarpetaTemporal dir;
     const std::string falta = dir / "no-existe";
-    const Salida s = Cli("itaca-a-sesionix " + Comillas(kEjemplo) + " --stemp " + Comillas(falta));
+    const Salida s = Cli({"itaca-a-sesionix", kEjemplo, "--stemp", falta});
     EXPECT_EQ(s.codigo, 1);
     EXPECT_NE(s.errores.find(falta), std::string::npos) << s.errores;
-    EXPECT_FALSE(std::filesystem::exists(falta));
+    EXPECT_FALSE(std::filesystem::exists(RutaNativa(falta)));
 }
 
 // --- the template as typed into the dialog -----------------------------------------------
@@ -168,8 +170,7 @@ TEST(CliImportacion, CarpetaDeIntercambioInexistente) {
 TEST(CliImportacion, PlantillaQueElArchivoNoTiene) {
     // A code the file lacks is still the template code: no shift, no sessions.
     CarpetaTemporal stemp;
-    const Salida s = Cli("itaca-a-sesionix " + Comillas(kEjemplo) + " --stemp " + Comillas(stemp.ruta()) +
-                         " --plantilla NOCHE");
+    const Salida s = Cli({"itaca-a-sesionix", kEjemplo, "--stemp", stemp.ruta(), "--plantilla", "NOCHE"});
     ASSERT_EQ(s.codigo, 0) << s.errores;
     EXPECT_EQ(FilasDeVolcado(Volcar(stemp.ruta(), "DIASHORAST")), 0);
     TablaDbf cursos;
@@ -192,8 +193,7 @@ TEST(CliImportacion, SinPlantillasNoHayEleccion) {
  </docentes>
 </centro>
 )");
-    const Salida s = Cli("itaca-a-sesionix " + Comillas(centro) + " --stemp " + Comillas(stemp.ruta()) +
-                         " --plantilla MATI");
+    const Salida s = Cli({"itaca-a-sesionix", centro, "--stemp", stemp.ruta(), "--plantilla", "MATI"});
     ASSERT_EQ(s.codigo, 0) << s.errores;
     EXPECT_NE(s.salida.find("El archivo no tiene plantillas horarias."), std::string::npos) << s.salida;
     EXPECT_EQ(FilasDelResumen(s.salida, "PROFT"), 2);
@@ -205,7 +205,7 @@ TEST(CliImportacion, SinPlantillasNoHayEleccion) {
 
 struct CasoUso {
     const char* nombre;
-    std::string argumentos;  // CENTRO stands for the sample
+    std::string argumentos;  // CENTRO stands for the sample, TEMPORAL for a folder
     std::string mensaje;     // part of the message on standard error
 };
 void PrintTo(const CasoUso& c, std::ostream* os) { *os << c.nombre; }
@@ -215,9 +215,12 @@ class ErrorDeUso : public ::testing::TestWithParam<CasoUso> {};
 TEST_P(ErrorDeUso, SaleConDosSinTocarNada) {
     const CasoUso& c = GetParam();
     CarpetaTemporal stemp;
-    std::string args = c.argumentos;
-    if (size_t i = args.find("CENTRO"); i != std::string::npos) args.replace(i, 6, Comillas(kEjemplo));
-    const Salida s = Cli(args, "PASAHORARIO_STEMP=" + Comillas(stemp.ruta()));
+    Argumentos args = Palabras(c.argumentos);
+    for (std::string& p : args) {
+        if (p == "CENTRO") p = kEjemplo;
+        if (p == "TEMPORAL") p = stemp.ruta();
+    }
+    const Salida s = Cli(args, {{"PASAHORARIO_STEMP", stemp.ruta()}});
     EXPECT_EQ(s.codigo, 2) << s.errores;
     EXPECT_NE(s.errores.find(c.mensaje), std::string::npos) << s.errores;
     EXPECT_NE(s.errores.find("--help"), std::string::npos) << s.errores;
@@ -234,21 +237,21 @@ INSTANTIATE_TEST_SUITE_P(
         CasoUso{"OpcionDeLaOtraOrden", "itaca-a-sesionix CENTRO --curso 2020", "no admite la opción «--curso»"},
         CasoUso{"FaltaValorAlFinal", "itaca-a-sesionix CENTRO --plantilla", "falta el valor de la opción --plantilla"},
         CasoUso{"ValorEnOpcionSinValor", "itaca-a-sesionix CENTRO --todas-plantillas=si", "no lleva valor"},
-        CasoUso{"FaltaArchivo", "itaca-a-sesionix --stemp /tmp", "falta el archivo de centro"},
+        CasoUso{"FaltaArchivo", "itaca-a-sesionix --stemp TEMPORAL", "falta el archivo de centro"},
         CasoUso{"DosArchivos", "itaca-a-sesionix CENTRO otro.xml", "sobra el argumento «otro.xml»"},
         CasoUso{"OpcionCorta", "itaca-a-sesionix CENTRO -p MATI", "«-p»"}),
     [](const auto& info) { return std::string(info.param.nombre); });
 
 TEST(CliImportacion, AyudaYVersion) {
-    const Salida ayuda = Cli("--help");
+    const Salida ayuda = Cli({"--help"});
     EXPECT_EQ(ayuda.codigo, 0);
     for (const char* texto : {"Uso:", "itaca-a-sesionix CENTRO.xml", "sesionix-a-itaca CENTRO.xml", "--stemp",
                               "--plantilla", "--idioma", "--todas-plantillas", "--conservar-sin-clases", "--curso",
                               "PASAHORARIO_STEMP"})
         EXPECT_NE(ayuda.salida.find(texto), std::string::npos) << texto;
-    EXPECT_EQ(Cli("itaca-a-sesionix --help").salida, ayuda.salida);
+    EXPECT_EQ(Cli({"itaca-a-sesionix", "--help"}).salida, ayuda.salida);
 
-    const Salida version = Cli("--version");
+    const Salida version = Cli({"--version"});
     EXPECT_EQ(version.codigo, 0);
     EXPECT_EQ(version.salida, "pasahorario-cli 1.0\n");
 }
@@ -273,7 +276,7 @@ TEST_P(EntradaRechazada, SaleConUnoYNoTocaLasTablas) {
     EscribirArchivo(stemp / "PROFT.DBF", "tabla anterior");
     EscribirArchivo(stemp / "DIASHORAST.DBF", "otra tabla anterior");
 
-    const Salida s = Cli("itaca-a-sesionix " + Comillas(centro) + " --stemp " + Comillas(stemp.ruta()));
+    const Salida s = Cli({"itaca-a-sesionix", centro, "--stemp", stemp.ruta()});
     EXPECT_EQ(s.codigo, 1);
     EXPECT_NE(s.errores.find(c.mensaje), std::string::npos) << s.errores;
     EXPECT_EQ(s.errores.find("Proceso finalizado"), std::string::npos) << s.errores;
@@ -308,7 +311,7 @@ TEST(CliImportacion, HoraDeSesionMalEscritaDetieneElMarco) {
     const std::string centro = entrada / "centro.xml";
     EscribirArchivo(centro, xml);
 
-    const Salida s = Cli("itaca-a-sesionix " + Comillas(centro) + " --stemp " + Comillas(stemp.ruta()));
+    const Salida s = Cli({"itaca-a-sesionix", centro, "--stemp", stemp.ruta()});
     EXPECT_EQ(s.codigo, 3);
     EXPECT_NE(s.errores.find("8:00"), std::string::npos) << s.errores;
     EXPECT_EQ(s.errores.find("Proceso finalizado"), std::string::npos) << s.errores;

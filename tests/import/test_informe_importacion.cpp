@@ -117,12 +117,13 @@ TEST_P(InformeImportacion, AnotaLoQueCambiaYDejaLasTablasIguales) {
     const CasoImportacion& c = GetParam();
     const std::string centro = dir / "centro.xml";
     EscribirArchivo(centro, Centro(c.mas));
-    std::filesystem::create_directory(dir / "sin");
-    std::filesystem::create_directory(dir / "con");
+    // "con" alone is a device name on Windows.
+    std::filesystem::create_directory(RutaNativa(dir / "sin-informe"));
+    std::filesystem::create_directory(RutaNativa(dir / "con-informe"));
 
-    ASSERT_EQ(Importar(centro, dir / "sin", c.respuestas, nullptr).desenlace, Desenlace::Completada);
+    ASSERT_EQ(Importar(centro, dir / "sin-informe", c.respuestas, nullptr).desenlace, Desenlace::Completada);
     Informe informe;
-    ASSERT_EQ(Importar(centro, dir / "con", c.respuestas, &informe).desenlace, Desenlace::Completada);
+    ASSERT_EQ(Importar(centro, dir / "con-informe", c.respuestas, &informe).desenlace, Desenlace::Completada);
 
     EXPECT_EQ(PorCategoria(informe), c.avisos);
     std::string textos;
@@ -130,8 +131,8 @@ TEST_P(InformeImportacion, AnotaLoQueCambiaYDejaLasTablasIguales) {
     EXPECT_NE(textos.find(c.texto), std::string::npos) << textos;
 
     for (const std::string& tabla : NombresTablasTrabajo())
-        EXPECT_EQ(SinFecha(RutaTabla(dir / "con", tabla)), SinFecha(RutaTabla(dir / "sin", tabla))) << tabla;
-    EXPECT_EQ(ArchivosDe(dir / "con"), ArchivosDe(dir / "sin"));
+        EXPECT_EQ(SinFecha(RutaTabla(dir / "con-informe", tabla)), SinFecha(RutaTabla(dir / "sin-informe", tabla))) << tabla;
+    EXPECT_EQ(ArchivosDe(dir / "con-informe"), ArchivosDe(dir / "sin-informe"));
 }
 
 using C = Categoria;
@@ -266,9 +267,9 @@ TEST(InformeImportacionEjemplo, LasTablasDelEjemploSonLasMismas) {
     for (const Respuestas& r : {Respuestas{}, kTodas}) {
         CarpetaTemporal sin, con;
         Informe informe;
-        ASSERT_EQ(Importar(std::string(PH_EJEMPLOS) + "/centro.xml", sin.ruta(), r, nullptr).desenlace,
+        ASSERT_EQ(Importar(Unir(PH_EJEMPLOS, "centro.xml"), sin.ruta(), r, nullptr).desenlace,
                   Desenlace::Completada);
-        ASSERT_EQ(Importar(std::string(PH_EJEMPLOS) + "/centro.xml", con.ruta(), r, &informe).desenlace,
+        ASSERT_EQ(Importar(Unir(PH_EJEMPLOS, "centro.xml"), con.ruta(), r, &informe).desenlace,
                   Desenlace::Completada);
         for (const std::string& tabla : NombresTablasTrabajo())
             EXPECT_EQ(SinFecha(RutaTabla(con.ruta(), tabla)), SinFecha(RutaTabla(sin.ruta(), tabla))) << tabla;

@@ -7,18 +7,13 @@
 #include "import/fiabilidad_prueba.h"
 
 #include "apoyo/apoyo.h"
+#include "apoyo/en_linux.h"
 #include "common/dbf.h"
 #include "common/resultado.h"
 #include "common/tablas_trabajo.h"
 #include "import/importacion.h"
 
 #include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -28,8 +23,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-extern char** environ;
 
 using namespace ph;
 using namespace ph::prueba;
@@ -58,7 +51,7 @@ protected:
         DialogosGuion d;
         ASSERT_EQ(ImportarEjemplo(anterior.ruta(), d).desenlace, Desenlace::Completada) << d.mensajes.back();
         completas = Volcados(anterior.ruta());
-        fs::copy_file(std::string(PH_EJEMPLOS) + "/SOLUC.DBF", anterior / "SOLUC.DBF");
+        fs::copy_file(RutaNativa(Unir(PH_EJEMPLOS, "SOLUC.DBF")), RutaNativa(anterior / "SOLUC.DBF"));
     }
     void TearDown() override { TablaDbf::FallarTrasEscrituras(-1); }
 
@@ -68,7 +61,7 @@ protected:
 
 // The name of the table a failure message names: "... la tabla «<carpeta>/PROFT.DBF»."
 std::string TablaDelMensaje(const std::string& mensaje, const std::string& carpeta) {
-    const std::string inicio = "«" + carpeta + "/";
+    const std::string inicio = "«" + Unir(carpeta, "");
     const size_t i = mensaje.find(inicio);
     if (i == std::string::npos) return {};
     const size_t desde = i + inicio.size();
@@ -125,26 +118,30 @@ protected:
     static void SetUpTestSuite() {
         datos_ = new CarpetaTemporal;
         centro_ = *datos_ / "centro-grande.xml";
-        std::string salida;
-        ASSERT_EQ(Ejecutar("/usr/bin/python3 " + Comillas(std::string(PH_FUENTES) + "/bench/generar_centro.py") +
-                               " -s 1 -o " + Comillas(centro_),
-                           &salida),
-                  0)
-            << salida;
-        fs::create_directory(*datos_ / "anterior");
+        if (kHerramientasLinux) {
+            std::string salida;
+            ASSERT_EQ(Ejecutar({kPython, Unir(Unir(PH_FUENTES, "bench"), "generar_centro.py"), "-s", "1", "-o", centro_},
+                               &salida),
+                      0)
+                << salida;
+        } else {
+            // Python does not run here: the build made the same file on the Linux side.
+            fs::copy_file(RutaNativa(Unir(Unir(PH_BINARIOS, "generados"), "centro-s1.xml")), RutaNativa(centro_));
+        }
+        fs::create_directory(RutaNativa(*datos_ / "anterior"));
         const auto inicio = std::chrono::steady_clock::now();
         const Salida s = Cli(Argumentos(*datos_ / "anterior"));
         duracion_ = std::chrono::steady_clock::now() - inicio;
         ASSERT_EQ(s.codigo, 0) << s.errores;
         completas_ = Volcados(*datos_ / "anterior");
-        fs::copy_file(std::string(PH_EJEMPLOS) + "/SOLUC.DBF", *datos_ / "anterior/SOLUC.DBF");
+        fs::copy_file(RutaNativa(Unir(PH_EJEMPLOS, "SOLUC.DBF")), RutaNativa(Unir(*datos_ / "anterior", "SOLUC.DBF")));
     }
     static void TearDownTestSuite() {
         delete datos_;
         datos_ = nullptr;
     }
-    static std::string Argumentos(const std::string& carpeta) {
-        return "itaca-a-sesionix " + Comillas(centro_) + " --stemp " + Comillas(carpeta);
+    static prueba::Argumentos Argumentos(const std::string& carpeta) {
+        return {"itaca-a-sesionix", centro_, "--stemp", carpeta};
     }
 
     static CarpetaTemporal* datos_;
@@ -156,21 +153,6 @@ CarpetaTemporal* InterrupcionPorSenal::datos_ = nullptr;
 std::string InterrupcionPorSenal::centro_;
 std::chrono::duration<double> InterrupcionPorSenal::duracion_{};
 std::map<std::string, std::string> InterrupcionPorSenal::completas_;
-
-// Starts pasahorario-cli with its output thrown away; the process id.
-pid_t Lanzar(const std::vector<std::string>& argumentos) {
-    std::vector<char*> argv;
-    for (const std::string& a : argumentos) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t acciones;
-    posix_spawn_file_actions_init(&acciones);
-    posix_spawn_file_actions_addopen(&acciones, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&acciones, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int r = posix_spawn(&pid, argv[0], &acciones, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&acciones);
-    return r == 0 ? pid : -1;
-}
 
 TEST_F(InterrupcionPorSenal, LasTablasQuedanLegibles) {
     ASSERT_NE(datos_, nullptr);
@@ -187,14 +169,9 @@ TEST_F(InterrupcionPorSenal, LasTablasQuedanLegibles) {
         CarpetaTemporal stemp;
         CopiarArchivos(anterior, stemp.ruta());
 
-        const pid_t pid =
-            Lanzar({kCli, "itaca-a-sesionix", centro_, "--stemp", stemp.ruta()});
-        ASSERT_GT(pid, 0);
+        ProcesoEnMarcha cli(Orden{prueba::Argumentos{kCli} + Argumentos(stemp.ruta()), {}, {}});
         std::this_thread::sleep_for(duracion_ * fraccion);
-        kill(pid, SIGKILL);
-        int estado = 0;
-        ASSERT_EQ(waitpid(pid, &estado, 0), pid);
-        if (WIFSIGNALED(estado) && WTERMSIG(estado) == SIGKILL) ++muertas;
+        if (cli.Matar()) ++muertas;
 
         ComprobarCarpetaIntercambio(stemp.ruta(), antes, nullptr, true);
 
