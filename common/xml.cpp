@@ -227,7 +227,10 @@ void RecogerError(void* datos, xmlErrorPtr e) {
     auto* ctxt = static_cast<xmlParserCtxtPtr>(datos);
     auto* r = ctxt ? static_cast<RecogidaErrores*>(ctxt->_private) : nullptr;
     if (!r || !e || e->level < XML_ERR_ERROR || !r->primero.empty()) return;
-    const std::string motivo = DescribirError(e->code);
+    std::string motivo = DescribirError(e->code);
+    // An encoding it does not know is named, so that the person can see which one.
+    if ((e->code == XML_ERR_UNKNOWN_ENCODING || e->code == XML_ERR_UNSUPPORTED_ENCODING) && e->str1 && *e->str1)
+        motivo = std::string("la codificación declarada («") + e->str1 + "») no se conoce";
     // For parser errors libxml2 keeps the column in int2.
     if (e->line > 0 && e->int2 > 0)
         r->primero = "error de XML en la línea " + std::to_string(e->line) + ", columna " +

@@ -66,6 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRoto{"BytesDeOtraCodificacion",
                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<centro denominacion=\"Mart\xEDnez\"/>\n", 2, 27, 30,
                  "hay un carácter no permitido o bytes que no son del juego de caracteres declarado"},
+        CasoRoto{"CodificacionDesconocida", "<?xml version=\"1.0\" encoding=\"X-KLINGON-9\"?>\n<centro/>\n", 1, 30, 45,
+                 "la codificación declarada («X-KLINGON-9») no se conoce"},
         CasoRoto{"TextoQueNoEsXml", "codigo;denominacion\n46000001;IES\n", 1, 1, 1,
                  "el archivo está vacío o no tiene ninguna etiqueta"}),
     [](const auto& info) { return std::string(info.param.nombre); });
