@@ -144,7 +144,7 @@ private slots:
         const std::string ida = ph::prueba::LeerArchivo(Ruta("centro_informe_importacion.csv").toStdString());
         QVERIFY(QString::fromStdString(ida).contains("Docentes quitados por no tener clases"));
         std::string salida;
-        QCOMPARE(ph::prueba::Ejecutar(std::string(PH_BINARIOS) + "/sesionix-simulado " + Ruta("STEMP").toStdString(),
+        QCOMPARE(ph::prueba::Ejecutar({ph::prueba::ProgramaConstruido("sesionix-simulado"), Ruta("STEMP").toStdString()},
                                       &salida),
                  0);
 

@@ -304,7 +304,9 @@ TEST_F(Exportacion, LaFechaEsLaDelCierreDelDialogoDelCurso) {
     ResultadoTransferencia r = Exportar();
 
     ASSERT_EQ(r.desenlace, Desenlace::Completada) << r.mensaje;
-    EsperarFecha(XPath(salida(), "string(/centro/@fecha_exportacion)"), "29/03/2026 04:01:30");
+    DocumentoXml leido;
+    ASSERT_TRUE(leido.Cargar(salida())) << leido.MotivoFallo();
+    EsperarFecha(leido.Raiz().Atributo("fecha_exportacion"), "29/03/2026 04:01:30");
 }
 
 TEST_F(Exportacion, SinPlantillaElMarcoQuedaVacioYElArchivoSinEntradas) {
