@@ -7,6 +7,7 @@
 #include "common/informe.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 
 #include <exception>
@@ -65,7 +66,8 @@ void DialogosQt::Finalizado(const std::string& texto, const ph::Informe* informe
     if (MostrarFinal(ventana_, Q(texto), Q(ph::TextoResumen(*informe))) != RespuestaFinal::GuardarInforme) return;
     try {
         informe->GuardarCsv(rutaInforme);
-        Mensaje("Informe guardado en «" + rutaInforme + "».");
+        // The path as the system writes it (backslashes on Windows).
+        MostrarMensaje(ventana_, "Informe guardado en «" + QDir::toNativeSeparators(Q(rutaInforme)) + "».");
     } catch (const std::exception& e) {
         Mensaje(e.what());
     }
@@ -91,5 +93,6 @@ QString DialogosQt::PedirArchivoXml(const QString& rutaAnterior) {
     if (!rutaAnterior.isEmpty()) d.selectFile(rutaAnterior);
     if (MostrarModal(d) != QDialog::Accepted) return {};
     const QStringList elegidos = d.selectedFiles();
-    return elegidos.isEmpty() ? QString() : elegidos.first();
+    // The path as the system writes it (backslashes on Windows): it is shown in messages.
+    return elegidos.isEmpty() ? QString() : QDir::toNativeSeparators(elegidos.first());
 }

@@ -25,19 +25,22 @@ endif()
 get_filename_component(PH_KIT_QT "${Qt6_DIR}/../../.." ABSOLUTE)
 set(PH_DLLS_QT ${PH_KIT_QT}/bin/Qt6Core.dll ${PH_KIT_QT}/bin/Qt6Gui.dll ${PH_KIT_QT}/bin/Qt6Widgets.dll)
 
-# Beside the desktop program and the Qt Test programs, for the runs under Wine.
-foreach(destino ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/tests/app)
-  file(COPY ${PH_DLLS_MINGW} ${PH_DLLS_QT} ${PH_KIT_QT}/bin/Qt6Test.dll DESTINATION ${destino})
-  file(COPY ${PH_KIT_QT}/plugins/platforms ${PH_KIT_QT}/plugins/styles DESTINATION ${destino})
-endforeach()
-
-# The package. Qt's Spanish translation comes from Debian's qt6-translations-l10n; the help
-# file is taken when the build made one.
-set(PH_PAQUETE ${CMAKE_BINARY_DIR}/Pasahorario-${PROJECT_VERSION}-win64.zip)
+# Qt's Spanish translation comes from Debian's qt6-translations-l10n.
 find_file(PH_QTBASE_ES qtbase_es.qm PATHS /usr/share/qt6/translations NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
 if(NOT PH_QTBASE_ES)
   message(FATAL_ERROR "Falta qtbase_es.qm: instale el paquete de Debian qt6-translations-l10n.")
 endif()
+
+# Beside the desktop program and the Qt Test programs, for the runs under Wine, as the
+# package lays them out.
+foreach(destino ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/tests/app)
+  file(COPY ${PH_DLLS_MINGW} ${PH_DLLS_QT} ${PH_KIT_QT}/bin/Qt6Test.dll DESTINATION ${destino})
+  file(COPY ${PH_KIT_QT}/plugins/platforms ${PH_KIT_QT}/plugins/styles DESTINATION ${destino})
+  file(COPY ${PH_QTBASE_ES} DESTINATION ${destino}/translations)
+endforeach()
+
+# The package. The help file is taken when the build made one.
+set(PH_PAQUETE ${CMAKE_BINARY_DIR}/Pasahorario-${PROJECT_VERSION}-win64.zip)
 # The help file: this build's, else the one the Linux build beside it made.
 set(PH_AYUDA_LINUX)
 if(PASAHORARIO_CLI_LINUX)

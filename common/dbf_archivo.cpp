@@ -141,6 +141,7 @@ void Archivo::CrearConContenido(const std::string& ruta, const std::string& cont
     const std::string temporal = ruta + ".nuevo";
     {
         Archivo nuevo = Crear(temporal);
+        nuevo.ruta_ = ruta;  // errors name the table, not the file beside it
         try {
             nuevo.Escribir(0, contenido.data(), contenido.size());
         } catch (...) {
@@ -205,6 +206,7 @@ void Archivo::Reemplazar(const std::string& contenido) {
     const std::string temporal = ruta_ + ".nuevo";
     {
         Archivo nuevo = Crear(temporal);
+        nuevo.ruta_ = ruta_;  // errors name the table, not the file beside it
         try {
             nuevo.Escribir(0, contenido.data(), contenido.size());
         } catch (...) {
