@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -39,7 +40,7 @@ int Guion::Presentar(QDialog& d) {
     if (auto* f = qobject_cast<QFileDialog*>(&d)) {
         caja.clase = "QFileDialog";
         cajas.push_back(caja);
-        archivoInicial = f->selectedFiles().value(0);
+        archivoInicial = QDir::toNativeSeparators(f->selectedFiles().value(0));
         filtrosArchivo = f->nameFilters();
         sufijoArchivo = f->defaultSuffix();
         if (archivo.isEmpty()) return QDialog::Rejected;
@@ -80,6 +81,7 @@ int Guion::Presentar(QDialog& d) {
     return d.result();
 }
 
-QString Dato(const char* nombre) { return QString::fromUtf8(PH_DATOS) + "/app/" + nombre; }
+// As the system writes paths (backslashes on Windows), as the program hands them on.
+QString Dato(const char* nombre) { return QDir::toNativeSeparators(QString::fromUtf8(PH_DATOS) + "/app/" + nombre); }
 
 }  // namespace prueba_app
