@@ -71,13 +71,19 @@ if [[ -n $cli_linux ]]; then
 fi
 
 # The desktop program as Sesionix starts it; closed through its window, it writes 0.
+# It runs in a Wine prefix of its own, as on a machine of its own: in the build's prefix the
+# Windows desktop may already run without a display (started by a console program), and
+# the window would then never reach the virtual display.
+emulador_gui=$trabajo/wine-ejecutar
+sed "s#WINEPREFIX='[^']*'#WINEPREFIX='$trabajo/wine'#" "$emulador" > "$emulador_gui"
+chmod +x "$emulador_gui"
 titulo="Exportar e importar datos entre Sesionix e ITACA"
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   emulador=$1 sesionix=$2 titulo=$3
   (cd "$sesionix" && exec "$emulador" Pasahorario.exe exportar x) &
   programa=$!
   visto=0
-  for _ in $(seq 1 120); do
+  for _ in $(seq 1 240); do
     if xwininfo -root -tree 2>/dev/null | grep -qF "$titulo"; then visto=1; break; fi
     kill -0 $programa 2>/dev/null || break
     sleep 0.5
@@ -94,7 +100,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     exit 1
   fi
   [[ $visto == 1 ]]
-' _ "$emulador" "$sesionix" "$titulo" || falla "el programa de escritorio no ha pasado"
+' _ "$emulador_gui" "$sesionix" "$titulo" || falla "el programa de escritorio no ha pasado"
 ini=$(tr -d '\r' < "$sesionix/Sesionix.ini")
 esperado=$'[Sesionix]\nRuta=C:\\SX19\n\n[Transformadores]\nOtro=7\nTransformado=0'
 [[ $ini == "$esperado"* ]] || falla "Sesionix.ini queda así: $ini"
