@@ -189,9 +189,18 @@ void Iniciar(ProcesoEnMarcha::Estado& e, const Orden& orden, bool conEntrada, bo
     si.hStdOutput = suyaSalida;
     si.hStdError = suyaErrores;
     PROCESS_INFORMATION pi{};
-    BOOL ok = CreateProcessW(nullptr, linea.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
-                             entorno.data(), carpeta.empty() ? nullptr : carpeta.c_str(), &si, &pi);
-    DWORD error = GetLastError();
+    BOOL ok = FALSE;
+    DWORD error = 0;
+    // Wine now and then refuses to start a process right after another one was terminated
+    // (ERROR_INTERNAL_ERROR while the server is still tearing the old one down); a short pause
+    // and another try start it. Any other refusal is reported at once.
+    for (int intento = 0; intento < 10; ++intento) {
+        ok = CreateProcessW(nullptr, linea.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
+                            entorno.data(), carpeta.empty() ? nullptr : carpeta.c_str(), &si, &pi);
+        error = GetLastError();
+        if (ok || error != ERROR_INTERNAL_ERROR) break;
+        Sleep(200);
+    }
     CloseHandle(suyaEntrada);
     CloseHandle(suyaSalida);
     if (conErrores) CloseHandle(suyaErrores);
