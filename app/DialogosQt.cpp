@@ -4,7 +4,7 @@
 #include "Modal.h"
 #include "Plantihoras.h"
 
-#include "common/informe.h"
+#include "transfer/informe.h"
 
 #include <QApplication>
 #include <QDir>

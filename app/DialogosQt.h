@@ -2,7 +2,7 @@
 // The core's questions and messages answered with the program's windows: the template
 // dialog, the two confirmation boxes, the target-course dialog, message boxes and the
 // wait cursor. Every box goes through MostrarModal (Modal.h).
-#include "common/dialogos.h"
+#include "transfer/dialogos.h"
 
 #include <QString>
 

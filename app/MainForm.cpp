@@ -6,10 +6,10 @@
 
 #include "common/carpeta.h"
 #include "common/error.h"
-#include "common/informe.h"
 #include "common/ini.h"
 #include "common/texto.h"
 #include "export/exportacion.h"
+#include "transfer/informe.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 // back from Sesionix.ini.
 #include "DialogosQt.h"
 
-#include "common/resultado.h"
 #include "import/importacion.h"
+#include "transfer/resultado.h"
 
 #include <QStringList>
 #include <QWidget>

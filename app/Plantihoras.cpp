@@ -6,7 +6,7 @@
 
 #include "common/carpeta.h"
 #include "common/texto.h"
-#include "import/plantillas.h"
+#include "transfer/plantillas.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

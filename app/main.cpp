@@ -1,7 +1,7 @@
 // The desktop program: one main window; two parameters put it in Sesionix's
 // command-line mode.
-#include "MainForm.h"
 #include "Estilo.h"
+#include "MainForm.h"
 #include "Modal.h"
 #include "Traducciones.h"
 

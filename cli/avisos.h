@@ -1,7 +1,7 @@
 #pragma once
 // The transfer report on the command line: its summary by category and its CSV file.
 #include "cli/opciones.h"
-#include "common/informe.h"
+#include "transfer/informe.h"
 
 #include <iosfwd>
 

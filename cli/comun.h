@@ -1,7 +1,7 @@
 #pragma once
 // What both commands of pasahorario-cli share.
 #include "cli/opciones.h"
-#include "common/resultado.h"
+#include "transfer/resultado.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 #include "cli/dialogos_opciones.h"
 
 #include "common/xml.h"
-#include "import/plantillas.h"
+#include "transfer/plantillas.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The questions of a transfer answered from the command-line options.
-#include "common/dialogos.h"
+#include "transfer/dialogos.h"
 
 #include <iosfwd>
 #include <optional>

@@ -6,8 +6,8 @@
 #include "cli/dialogos_opciones.h"
 #include "cli/simulacion.h"
 #include "common/carpeta.h"
-#include "common/centro.h"
 #include "import/importacion.h"
+#include "transfer/centro.h"
 
 #include <iomanip>
 #include <optional>

@@ -6,12 +6,12 @@
 #include "cli/dialogos_opciones.h"
 #include "cli/simulacion.h"
 #include "common/carpeta.h"
-#include "common/centro.h"
-#include "common/tablas_trabajo.h"
 #include "common/xml.h"
 #include "export/exportacion.h"
 #include "export/guardar_resultado.h"
-#include "import/plantillas.h"
+#include "transfer/centro.h"
+#include "transfer/plantillas.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <algorithm>
 #include <optional>

@@ -3,7 +3,7 @@
 
 #include "common/carpeta.h"
 #include "common/error.h"
-#include "common/tablas_trabajo.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -4,15 +4,16 @@
 #include "export/exportacion.h"
 
 #include "common/carpeta.h"
-#include "common/centro.h"
-#include "common/dbf.h"
-#include "common/desenlace.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/texto.h"
 #include "common/xml.h"
+#include "export/fecha_exportacion.h"
 #include "export/guardar_resultado.h"
 #include "export/lectura_solucion.h"
-#include "import/etapas.h"
+#include "transfer/centro.h"
+#include "transfer/desenlace.h"
+#include "transfer/dias_horas.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <exception>
 #include <utility>

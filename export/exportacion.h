@@ -1,10 +1,10 @@
 #pragma once
 // The Sesionix -> ITACA driver: from the solution table and the centre file to the
 // schedule file.
-#include "common/dialogos.h"
-#include "common/informe.h"
-#include "common/resultado.h"
-#include "import/importacion.h"
+#include "transfer/dialogos.h"
+#include "transfer/estado_ventana.h"
+#include "transfer/informe.h"
+#include "transfer/resultado.h"
 
 #include <string>
 

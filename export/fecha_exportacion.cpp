@@ -1,6 +1,6 @@
 // The export's date and time, in the form of the user's regional settings, read from a
 // clock that tests can replace.
-#include "export/guardar_resultado.h"
+#include "export/fecha_exportacion.h"
 
 #include <ctime>
 #include <utility>

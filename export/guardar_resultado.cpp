@@ -4,7 +4,7 @@
 #include "export/guardar_resultado.h"
 
 #include "common/carpeta.h"
-#include "common/centro.h"
+#include "transfer/centro.h"
 
 namespace ph {
 

@@ -1,8 +1,8 @@
 #pragma once
 // Solution reading: Sesionix's SOLUC rows back into ITACA's codes through the work tables.
-#include "common/dbf.h"
-#include "common/informe.h"
+#include "common/dbf/dbf.h"
 #include "export/registros.h"
+#include "transfer/informe.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 // The state one ITACA -> Sesionix run shares between its stages (the main window's state).
-#include "common/dialogos.h"
-#include "common/informe.h"
 #include "common/xml.h"
+#include "transfer/dialogos.h"
+#include "transfer/informe.h"
 
 #include <set>
 #include <string>

@@ -22,15 +22,7 @@ void TransformarHorariosOcupaciones(ContextoImportacion& ctx);  // ASIGT
 void QuitarSinClases(ContextoImportacion& ctx);                 // GRUPOST, PROFT (asks)
 void CrearDiasHoras(ContextoImportacion& ctx);                  // DIASHORAST
 
-// The frame stage itself, shared with the Sesionix -> ITACA transfer.
-void CrearDiasHoras(const std::string& carpeta, const std::vector<std::string>& lineas,
-                    const std::string& resultado, const std::string& idioma);
-
 // The weekly session string for n periods (n >= 1): one digit per session, at most 14.
 std::string CadenaSesiones(std::int64_t n);
-
-// The exact texts of the two questions.
-extern const char* const kPreguntaTodasPlantillas;
-extern const char* const kPreguntaQuitarSinClases;
 
 }  // namespace ph

@@ -2,14 +2,14 @@
 #include "import/importacion.h"
 
 #include "common/carpeta.h"
-#include "common/centro.h"
-#include "common/dbf.h"
-#include "common/desenlace.h"
+#include "common/dbf/dbf.h"
 #include "common/error.h"
-#include "common/tablas_trabajo.h"
 #include "common/xml.h"
 #include "import/contexto.h"
 #include "import/etapas.h"
+#include "transfer/centro.h"
+#include "transfer/desenlace.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <exception>
 
@@ -69,21 +69,6 @@ ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string&
     } catch (...) {
         return Terminar(dialogos, Desenlace::Error, "Error desconocido al transformar «" + ruta + "».");
     }
-}
-
-std::vector<std::pair<std::string, long>> ContarFilas(const std::string& carpeta) {
-    std::vector<std::pair<std::string, long>> filas;
-    for (const TablaTrabajo* t : TablasTrabajo()) {
-        long n = -1;
-        try {
-            TablaDbf tabla;
-            AbrirTabla(tabla, carpeta, t->nombre, false);
-            n = tabla.RecordCount();
-        } catch (const std::exception&) {
-        }
-        filas.emplace_back(t->nombre, n);
-    }
-    return filas;
 }
 
 }  // namespace ph

@@ -1,8 +1,8 @@
 #pragma once
 // What the subjects and occupations stages share about ASIGNOMT rows.
-#include "common/centro.h"
 #include "common/texto.h"
 #include "import/contexto.h"
+#include "transfer/centro.h"
 
 #include <string>
 

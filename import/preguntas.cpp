@@ -1,5 +1,5 @@
 // The exact texts of the two questions the ITACA -> Sesionix transfer asks.
-#include "import/etapas.h"
+#include "import/preguntas.h"
 
 #include <string>
 

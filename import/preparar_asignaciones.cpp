@@ -1,11 +1,11 @@
 // ASIGT: the provisional skeleton of the subject assignments. For every subject of the
 // contents section, one row per group of the subject's course, with four one-period
 // sessions, no teacher and no room; the timetable stages confirm, count and split them.
-#include "common/centro.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/texto.h"
 #include "import/etapas.h"
+#include "transfer/centro.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <string>
 #include <unordered_map>

@@ -1,9 +1,10 @@
 // When only the chosen template's lines were taken, the groups and teachers without any
 // ASIGT row belong to other templates: after asking (at the first such group), remove
 // them from GRUPOST and PROFT. Teachers are pruned also when every group has classes.
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "import/etapas.h"
+#include "import/preguntas.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <string>
 #include <unordered_set>

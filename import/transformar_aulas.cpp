@@ -1,10 +1,10 @@
 // Rooms: AULAT from the centre file's aula elements.
-#include "common/centro.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/texto.h"
 #include "import/codigos.h"
 #include "import/etapas.h"
+#include "transfer/centro.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <algorithm>
 #include <limits>

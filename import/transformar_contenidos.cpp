@@ -1,11 +1,11 @@
 // Subjects: ASIGNOMT from the centre file's contenido elements, one row per ITACA code.
-#include "common/centro.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/texto.h"
 #include "import/codigos.h"
 #include "import/etapas.h"
 #include "import/nombres_asignatura.h"
+#include "transfer/centro.h"
+#include "transfer/tablas_trabajo.h"
 
 namespace ph {
 

@@ -1,10 +1,10 @@
 // Teachers: PROFT from the centre file's docente elements.
-#include "common/centro.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/texto.h"
 #include "import/codigos.h"
 #include "import/etapas.h"
+#include "transfer/centro.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <limits>
 #include <unordered_map>

@@ -1,11 +1,11 @@
 // Courses and groups: CURSOST and GRUPOST from the centre file's cursos, ensenanzas,
 // cursos_grupo and grupos sections.
-#include "common/centro.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/texto.h"
 #include "import/codigos.h"
 #include "import/etapas.h"
+#include "transfer/centro.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <algorithm>
 #include <unordered_map>

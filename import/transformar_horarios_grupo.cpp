@@ -2,11 +2,12 @@
 // course, subject, teacher); the first line of an assignment replaces the provisional
 // four periods by one and gives the row its teacher and room; a further teacher of the
 // same assignment gets a row of its own. Rows no applied line confirmed are removed.
-#include "common/centro.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/texto.h"
 #include "import/etapas.h"
+#include "import/preguntas.h"
+#include "transfer/centro.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <string>
 #include <unordered_map>

@@ -1,10 +1,10 @@
 // ASIGT from the occupation timetables: one row per teacher and occupation counting its
 // periods; then the session string of every row is rebuilt from its periods.
-#include "common/centro.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/texto.h"
 #include "import/etapas.h"
+#include "transfer/centro.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,12 +1,12 @@
 // Occupations: non-teaching tasks appended to ASIGNOMT after the subjects.
-#include "common/centro.h"
-#include "common/dbf.h"
+#include "common/dbf/dbf.h"
 #include "common/error.h"
-#include "common/tablas_trabajo.h"
 #include "common/texto.h"
 #include "import/codigos.h"
 #include "import/etapas.h"
 #include "import/nombres_asignatura.h"
+#include "transfer/centro.h"
+#include "transfer/tablas_trabajo.h"
 
 namespace ph {
 

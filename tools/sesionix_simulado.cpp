@@ -13,8 +13,8 @@
 // SOLUC layout: ASIG C10, TAREA C10, DIA I, HORA I, MARCO C1, CODGRUPO C10, PROF C10,
 // AULA C10. ASIG is the assignment's CASIG and TAREA its CTAREA, so a lesson carries
 // "*479" and an occupation its own code in both.
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "apoyo/apoyo.h"
 
 #include "common/xml.h"
-#include "import/plantillas.h"
+#include "transfer/plantillas.h"
 
 #include <filesystem>
 #include <fstream>

@@ -3,7 +3,7 @@
 // answers.
 #include "apoyo/proceso.h"
 #include "common/carpeta.h"
-#include "common/dialogos.h"
+#include "transfer/dialogos.h"
 
 #include <string>
 #include <vector>

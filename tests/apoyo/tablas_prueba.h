@@ -7,11 +7,11 @@
 // The export's frame is the one of template "PL1": three sessions a day, with orders 1, 2
 // and 4 (a gap), so that HORA 3 stands for session order 4.
 #include "apoyo/apoyo.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/xml.h"
 #include "export/registros.h"
 #include "import/contexto.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "apoyo/apoyo.h"
 #include "apoyo_app.h"
 
-#include "common/informe.h"
+#include "transfer/informe.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,11 +4,12 @@
 #include "Plantihoras.h"
 #include "apoyo/apoyo.h"
 #include "apoyo_app.h"
+#include "transfer/tablas_trabajo.h"
 
 #include "common/ini.h"
 #include "export/exportacion.h"
 #include "import/importacion.h"
-#include "import/plantillas.h"
+#include "transfer/plantillas.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -17,7 +17,7 @@ import os
 import re
 import sys
 
-CARPETAS = ("common", "import", "export", "app")
+CARPETAS = ("common", "transfer", "import", "export", "app")
 
 # What starts a statement whose literals are texts for a person.
 DISPARADORES = re.compile(

@@ -3,12 +3,12 @@
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
 #include "common/carpeta.h"
-#include "common/centro.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/texto.h"
 #include "common/xml.h"
 #include "import/importacion.h"
+#include "transfer/centro.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 #include <libxml/tree.h>

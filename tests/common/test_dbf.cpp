@@ -1,6 +1,6 @@
 // The dBase table engine: stored layout, values, navigation, Locate, writes, locks and
 // damaged files.
-#include "common/dbf.h"
+#include "common/dbf/dbf.h"
 
 #include "apoyo/apoyo.h"
 #include "common/error.h"

@@ -1,12 +1,12 @@
 // Our tables against independent dBase engines: Free Pascal's TDbf (tools built from
 // tests/interop) and Debian's python3-dbf.
-#include "common/dbf.h"
+#include "common/dbf/dbf.h"
 
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
 #include "common/error.h"
-#include "common/tablas_trabajo.h"
 #include "common/texto.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

@@ -4,6 +4,7 @@
 // replay is a failure: the replay would prove nothing.
 #include "apoyo/apoyo.h"
 #include "fuzz/objetivos.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

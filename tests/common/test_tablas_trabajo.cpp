@@ -1,5 +1,5 @@
 // The work tables: layouts, the creation procedure, and file lookups in the exchange folder.
-#include "common/tablas_trabajo.h"
+#include "transfer/tablas_trabajo.h"
 
 #include "apoyo/apoyo.h"
 #include "common/carpeta.h"

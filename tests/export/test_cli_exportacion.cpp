@@ -5,10 +5,10 @@
 
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/texto.h"
 #include "common/xml.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
-#include "common/dbf.h"
-#include "common/informe.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "export/exportacion.h"
+#include "transfer/informe.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

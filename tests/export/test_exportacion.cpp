@@ -1,15 +1,16 @@
 // The export driver: presence tests, refusal, a completed export, runs that stop in an
 // error, and a save that fails.
 #include "export/exportacion.h"
+#include "export/fecha_exportacion.h"
 #include "export/guardar_resultado.h"
 
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
-#include "common/carpeta.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
-#include "common/xml.h"
 #include "apoyo/tablas_prueba.h"
+#include "common/carpeta.h"
+#include "common/dbf/dbf.h"
+#include "common/xml.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 #include "export/lectura_solucion.h"
 
 #include "apoyo/apoyo.h"
-#include "common/dbf.h"
-#include "common/informe.h"
-#include "common/tablas_trabajo.h"
 #include "apoyo/tablas_prueba.h"
+#include "common/dbf/dbf.h"
+#include "transfer/informe.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

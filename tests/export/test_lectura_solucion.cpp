@@ -3,10 +3,10 @@
 
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
-#include "common/dbf.h"
-#include "common/error.h"
-#include "common/tablas_trabajo.h"
 #include "apoyo/tablas_prueba.h"
+#include "common/dbf/dbf.h"
+#include "common/error.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

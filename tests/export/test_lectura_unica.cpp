@@ -6,7 +6,7 @@
 #include "common/xml.h"
 #include "export/exportacion.h"
 #include "import/importacion.h"
-#include "import/plantillas.h"
+#include "transfer/plantillas.h"
 
 #include <gtest/gtest.h>
 

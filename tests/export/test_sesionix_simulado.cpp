@@ -1,9 +1,9 @@
 // The program that plays Sesionix: the solution it writes, and an export of it.
 #include "apoyo/apoyo.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
-#include "export/exportacion.h"
 #include "apoyo/tablas_prueba.h"
+#include "common/dbf/dbf.h"
+#include "export/exportacion.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

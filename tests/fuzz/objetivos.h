@@ -1,15 +1,16 @@
 #pragma once
 // The bodies of the fuzz targets, shared with the regression test that replays every
 // finding kept in tests/fuzz/regresiones/. Each takes the input bytes and a scratch folder.
-#include "common/dbf.h"
-#include "common/dialogos.h"
+#include "common/dbf/dbf.h"
 #include "common/error.h"
-#include "common/tablas_trabajo.h"
 #include "common/xml.h"
 #include "export/lectura_solucion.h"
 #include "import/etapas.h"
 #include "import/importacion.h"
-#include "import/plantillas.h"
+#include "transfer/dialogos.h"
+#include "transfer/dias_horas.h"
+#include "transfer/plantillas.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -3,8 +3,8 @@
 // that plays Sesionix, and text dumps of the work tables.
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -5,7 +5,7 @@
 
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
-#include "common/dbf.h"
+#include "common/dbf/dbf.h"
 #include "common/error.h"
 #include "common/texto.h"
 

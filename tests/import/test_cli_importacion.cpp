@@ -8,8 +8,8 @@
 #include "import/cli_prueba.h"
 
 #include "apoyo/apoyo.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // CrearDiasHoras: the frame of days and sessions from the session lines.
 #include "apoyo/tablas_prueba.h"
+#include "transfer/dias_horas.h"
 
 #include "cli_prueba.h"
 

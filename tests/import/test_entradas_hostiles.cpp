@@ -12,8 +12,8 @@
 
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

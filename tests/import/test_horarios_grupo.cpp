@@ -1,5 +1,6 @@
 // TransformarHorariosGrupo: periods, teachers and rooms from the group timetable lines.
 #include "apoyo/tablas_prueba.h"
+#include "import/preguntas.h"
 
 #include "cli_prueba.h"
 

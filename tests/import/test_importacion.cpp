@@ -1,10 +1,11 @@
 // The ITACA -> Sesionix driver: refusals, the template dialog, the questions, errors.
 #include "apoyo/apoyo.h"
 #include "common/carpeta.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "import/etapas.h"
 #include "import/importacion.h"
+#include "import/preguntas.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // same tables, byte for byte, with and without the report.
 #include "apoyo/apoyo.h"
 #include "common/carpeta.h"
-#include "common/informe.h"
-#include "common/tablas_trabajo.h"
 #include "import/cli_prueba.h"
 #include "import/importacion.h"
+#include "transfer/informe.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

@@ -8,10 +8,10 @@
 
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
-#include "common/dbf.h"
-#include "common/resultado.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "import/importacion.h"
+#include "transfer/resultado.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include "apoyo/tablas_prueba.h"
 #include "export/exportacion.h"
 #include "import/importacion.h"
+#include "import/preguntas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,9 @@
 // The template choice logic: codes, description and shift, session lines, the recorded template.
 #include "apoyo/tablas_prueba.h"
+#include "transfer/dias_horas.h"
 
 #include "import/etapas.h"
-#include "import/plantillas.h"
+#include "transfer/plantillas.h"
 
 #include <gtest/gtest.h>
 

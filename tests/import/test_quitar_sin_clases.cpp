@@ -1,5 +1,6 @@
 // QuitarSinClases: groups and teachers without ASIGT rows, removed after the question.
 #include "apoyo/tablas_prueba.h"
+#include "import/preguntas.h"
 
 #include "cli_prueba.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The template choice logic, shared by the template dialog and the command line.
-#include "common/dialogos.h"
 #include "common/xml.h"
+#include "transfer/dialogos.h"
 
 #include <string>
 #include <vector>

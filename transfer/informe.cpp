@@ -1,4 +1,4 @@
-#include "common/informe.h"
+#include "transfer/informe.h"
 
 #include "common/carpeta.h"
 #include "common/escritura_atomica.h"

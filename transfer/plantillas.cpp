@@ -1,12 +1,12 @@
 // The template choice logic: what the template dialog shows and hands back for a text
 // typed or chosen in its combo. Every value read here is stripped of blanks and control
 // characters at both ends.
-#include "import/plantillas.h"
+#include "transfer/plantillas.h"
 
-#include "common/centro.h"
-#include "common/dbf.h"
-#include "common/tablas_trabajo.h"
+#include "common/dbf/dbf.h"
 #include "common/texto.h"
+#include "transfer/centro.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <algorithm>
 #include <exception>

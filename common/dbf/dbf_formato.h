@@ -1,7 +1,7 @@
 #pragma once
-// Inner parts of the dBase table engine (common/dbf.h): the file header, the code pages
+// Inner parts of the dBase table engine (common/dbf/dbf.h): the file header, the code pages
 // of stored text and the stored form of each field kind. Only the engine includes this.
-#include "common/dbf.h"
+#include "common/dbf/dbf.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Code pages of stored text: conversion from and to UTF-8 through iconv, or through the
 // code-page API on Windows.
-#include "common/dbf_formato.h"
+#include "common/dbf/dbf_formato.h"
 
 #include <algorithm>
 #include <cerrno>

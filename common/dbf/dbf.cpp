@@ -1,8 +1,8 @@
 // The table object: rows in memory, navigation, editing, indexed Locate, gathered writes.
-#include "common/dbf.h"
+#include "common/dbf/dbf.h"
 
-#include "common/dbf_archivo.h"
-#include "common/dbf_formato.h"
+#include "common/dbf/dbf_archivo.h"
+#include "common/dbf/dbf_formato.h"
 #include "common/error.h"
 #include "common/texto.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // How both transfer drivers end a run and keep the wait cursor.
-#include "common/dialogos.h"
-#include "common/resultado.h"
+#include "transfer/dialogos.h"
+#include "transfer/resultado.h"
 
 #include <string>
 

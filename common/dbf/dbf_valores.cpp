@@ -1,5 +1,5 @@
 // Stored form of each field kind, and the conversions between the accessors' types.
-#include "common/dbf_formato.h"
+#include "common/dbf/dbf_formato.h"
 
 #include "common/error.h"
 

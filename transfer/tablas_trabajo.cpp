@@ -1,4 +1,4 @@
-#include "common/tablas_trabajo.h"
+#include "transfer/tablas_trabajo.h"
 
 #include "common/carpeta.h"
 
@@ -96,6 +96,21 @@ void CrearTablaTrabajo(const std::string& carpeta, const TablaTrabajo& tabla) {
 
 void AbrirTabla(TablaDbf& tabla, const std::string& carpeta, const std::string& nombre, bool exclusivo) {
     tabla.Abrir(RutaTabla(carpeta, nombre), exclusivo);
+}
+
+std::vector<std::pair<std::string, long>> ContarFilas(const std::string& carpeta) {
+    std::vector<std::pair<std::string, long>> filas;
+    for (const TablaTrabajo* t : TablasTrabajo()) {
+        long n = -1;
+        try {
+            TablaDbf tabla;
+            AbrirTabla(tabla, carpeta, t->nombre, false);
+            n = tabla.RecordCount();
+        } catch (const std::exception&) {
+        }
+        filas.emplace_back(t->nombre, n);
+    }
+    return filas;
 }
 
 }  // namespace ph

@@ -1,4 +1,4 @@
-#include "common/dbf_archivo.h"
+#include "common/dbf/dbf_archivo.h"
 
 #include "common/carpeta.h"
 #include "common/error.h"

@@ -1,9 +1,10 @@
 #pragma once
 // The seven work tables that the ITACA -> Sesionix transfer leaves in the exchange folder,
 // and Sesionix's solution table: names and field layouts, in file order.
-#include "common/dbf.h"
+#include "common/dbf/dbf.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ph {
@@ -41,5 +42,8 @@ void CrearTablaTrabajo(const std::string& carpeta, const TablaTrabajo& tabla);
 // Opens a table of the exchange folder (exclusive use, as the window's components do).
 void AbrirTabla(TablaDbf& tabla, const std::string& carpeta, const std::string& nombre,
                 bool exclusivo = true);
+
+// Rows of each work table in the folder, in build order (-1 for a table that cannot be read).
+std::vector<std::pair<std::string, long>> ContarFilas(const std::string& carpeta);
 
 }  // namespace ph

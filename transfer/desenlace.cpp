@@ -1,4 +1,4 @@
-#include "common/desenlace.h"
+#include "transfer/desenlace.h"
 
 namespace ph {
 

@@ -1,5 +1,5 @@
 // Header of a table file: reading and checking any supported level, writing level 7.
-#include "common/dbf_formato.h"
+#include "common/dbf/dbf_formato.h"
 
 #include "common/error.h"
 #include "common/texto.h"
