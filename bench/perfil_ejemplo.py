@@ -226,7 +226,8 @@ def secciones():
         email2 = sin_acentos(d["nom"]) + "." + sin_acentos(d["ap1"]) + "@correu.example"
         if (d["ap1"], d["nom"]) == D.SIN_EMAIL1:
             email1 = " "
-        fichas.append((d["dni"], d["ap1"], d["ap2"], d["nom"], d["tipo"], d["fecha"], d["ens"], email1, email2))
+        fichas.append((d["dni"], d["ap1"], d["ap2"], d["nom"], d["tipo"], d["fecha"], d["ens"],
+                       email1, email2))
 
     vistos = set()
     contenidos = []
@@ -251,9 +252,9 @@ def secciones():
     lineas += [linea_grupo("VESP", *c) for c in sorted(vesprada, key=clave)]
 
     orden_docente = {d["dni"]: i for i, d in enumerate(docentes)}
+    por_docente = sorted(ocupaciones, key=lambda o: (o[0], orden_docente[o[3]["dni"]], D.DIAS.index(o[1]), o[2]))
     lineas_ocupacion = [(plantilla, dia, str(orden)) + horas[plantilla][orden] + (d["dni"], d["ens"], cod)
-                        for plantilla, dia, orden, d, cod in sorted(
-                            ocupaciones, key=lambda o: (o[0], orden_docente[o[3]["dni"]], D.DIAS.index(o[1]), o[2]))]
+                        for plantilla, dia, orden, d, cod in por_docente]
 
     raiz = [("codigo", "46999901"), ("denominacion", "IES Tossal de les Oliveres"), ("curso", "2019"),
             ("fecha_exportacion", "12/09/2019 10:32:15"), ("version", "1.4")]
