@@ -1,4 +1,4 @@
-"""Catalogues of a large Valencian secondary school, the raw material of generar_centro.py.
+"""Catalogues of a large Valencian secondary school, the raw material of perfil_grande.py.
 
 Every text is in Valencian and Castilian where ITACA carries both, and uses only
 characters that ISO-8859-1 holds, since ITACA writes its centre files in that encoding.

@@ -1,5 +1,6 @@
-// The benchmark's centre-file generator: files that our reader takes, of the announced
-// size, scaled section by section, deterministic, and carrying the quirks of real exports.
+// The centre-file generator: the benchmark's large schools are files that our reader
+// takes, of the announced size, scaled section by section, deterministic, and carrying the
+// quirks of real exports; the sample profile writes the sample school of the examples.
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
 #include "common/carpeta.h"
@@ -13,28 +14,35 @@
 #include <gtest/gtest.h>
 #include <libxml/tree.h>
 
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <memory>
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 using namespace ph;
 using namespace ph::prueba;
 
 namespace {
 
-// Generates a centre file; fails the test when the generator fails. opciones: words.
-std::string Generar(const CarpetaTemporal& carpeta, const std::string& nombre, const std::string& opciones) {
-    const std::string ruta = carpeta / nombre;
+// The generator's command line writing to ruta. opciones: words.
+std::vector<std::string> OrdenGenerador(const std::string& opciones, const std::string& ruta) {
     std::vector<std::string> orden{kPython, Unir(Unir(PH_FUENTES, "bench"), "generar_centro.py")};
     std::istringstream palabras(opciones);
     for (std::string p; palabras >> p;) orden.push_back(p);
     orden.push_back("-o");
     orden.push_back(ruta);
+    return orden;
+}
+
+// Generates a centre file; fails the test when the generator fails.
+std::string Generar(const CarpetaTemporal& carpeta, const std::string& nombre, const std::string& opciones) {
+    const std::string ruta = carpeta / nombre;
     std::string salida;
-    EXPECT_EQ(Ejecutar(orden, &salida), 0) << salida;
+    EXPECT_EQ(Ejecutar(OrdenGenerador(opciones, ruta), &salida), 0) << salida;
     return ruta;
 }
 
@@ -267,4 +275,36 @@ TEST_F(GeneradorCentro, TheTransferFindsTheQuirksOfRealExports) {
     EXPECT_GT(asig.RecordCount(), 500);
     EXPECT_GT(conProfesor, asig.RecordCount() * 9 / 10);
     EXPECT_GT(conVariasHoras, asig.RecordCount() / 2);
+}
+
+// The sample school that ./run carries is the generator's profile "ejemplo": the file in
+// examples/ is exactly what it writes.
+TEST_F(GeneradorCentro, SampleProfileWritesTheSampleSchoolOfTheExamples) {
+    const std::string escrito = LeerArchivo(Generar(*carpeta, "ejemplo.xml", "--perfil ejemplo"));
+    const std::string esperado = LeerArchivo(Unir(PH_EJEMPLOS, "centro.xml"));
+    ASSERT_FALSE(esperado.empty());
+    const auto diferencia = std::mismatch(escrito.begin(), escrito.end(), esperado.begin(), esperado.end());
+    EXPECT_TRUE(escrito == esperado) << "sizes " << escrito.size() << " and " << esperado.size()
+                                     << ", first difference at byte " << (diferencia.first - escrito.begin());
+}
+
+// Options that do not fit the profile are a usage error, and no file is written: the
+// sample school is one, with no scale and no seed.
+TEST_F(GeneradorCentro, OptionsThatDoNotFitTheProfileAreRefused) {
+    struct Caso {
+        const char* opciones;
+        const char* mensaje;
+    };
+    const Caso casos[] = {
+        {"--perfil ejemplo -s 2", "el perfil ejemplo no admite -s ni --semilla"},
+        {"--perfil ejemplo --semilla 3", "el perfil ejemplo no admite -s ni --semilla"},
+        {"-s 0", "la escala debe ser 1 o más"},
+    };
+    for (const Caso& c : casos) {
+        const std::string ruta = *carpeta / "rechazado.xml";
+        std::string salida;
+        EXPECT_EQ(Ejecutar(OrdenGenerador(c.opciones, ruta), &salida), 2) << c.opciones;
+        EXPECT_NE(salida.find(c.mensaje), std::string::npos) << c.opciones << ": " << salida;
+        EXPECT_FALSE(ExisteArchivo(ruta)) << c.opciones;
+    }
 }
