@@ -6,8 +6,7 @@ namespace ph::cli {
 
 class OrdenItacaASesionix final : public OrdenTransferencia {
 public:
-    OrdenItacaASesionix(const Opciones& opciones, std::ostream& salida, std::ostream& errores)
-        : OrdenTransferencia(opciones, salida, errores) {}
+    using OrdenTransferencia::OrdenTransferencia;
 
 private:
     DialogosOpciones::Respuestas PrepararRespuestas(const std::string& carpeta) override;

@@ -9,8 +9,7 @@ namespace ph::cli {
 // touched.
 class OrdenSesionixAItaca final : public OrdenTransferencia {
 public:
-    OrdenSesionixAItaca(const Opciones& opciones, std::ostream& salida, std::ostream& errores)
-        : OrdenTransferencia(opciones, salida, errores) {}
+    using OrdenTransferencia::OrdenTransferencia;
 
 private:
     DialogosOpciones::Respuestas PrepararRespuestas(const std::string& carpeta) override;

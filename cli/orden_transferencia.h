@@ -27,6 +27,9 @@ class Simulacion;
 
 class OrdenTransferencia {
 public:
+    // opciones outlive the command.
+    OrdenTransferencia(const Opciones& opciones, std::ostream& salida, std::ostream& errores)
+        : opciones_(opciones), salida_(salida), errores_(errores) {}
     virtual ~OrdenTransferencia() = default;
     OrdenTransferencia(const OrdenTransferencia&) = delete;
     OrdenTransferencia& operator=(const OrdenTransferencia&) = delete;
@@ -36,9 +39,6 @@ public:
     int Ejecutar();
 
 protected:
-    OrdenTransferencia(const Opciones& opciones, std::ostream& salida, std::ostream& errores)
-        : opciones_(opciones), salida_(salida), errores_(errores) {}
-
     // An input file the transfer reads, and its role in the messages ("el archivo de centro").
     struct Entrada {
         std::string ruta;
