@@ -48,8 +48,9 @@ protected:
     // The answers to the transfer's questions, taken from the options. carpeta is the real
     // exchange folder. Nothing has been touched yet.
     virtual DialogosOpciones::Respuestas PrepararRespuestas(const std::string& carpeta) = 0;
-    // Copies into the trial what the transfer reads and changes beyond its exchange folder's
-    // new tables; estado may be pointed at the copies. By default nothing is copied.
+    // Copies into the trial the files the transfer reads and rewrites, so that it works on
+    // the copies (estado may be pointed at them). By default nothing: the transfer then only
+    // writes new tables into the trial's empty exchange folder.
     virtual void PrepararEnsayo(Simulacion& ensayo, const std::string& carpeta, EstadoVentana& estado);
     // The transfer itself, working in carpeta (the trial's, in a trial run).
     virtual ResultadoTransferencia Transferir(EstadoVentana& estado, const std::string& carpeta,
