@@ -5,8 +5,8 @@
 
 namespace ph::cli {
 
-// Throws ErrorUso when the template is neither given nor recorded, before anything is
-// touched.
+// Its run throws ErrorUso when the template is neither given nor recorded, before anything
+// is touched.
 class OrdenSesionixAItaca final : public OrdenTransferencia {
 public:
     using OrdenTransferencia::OrdenTransferencia;
