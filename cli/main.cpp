@@ -1,8 +1,8 @@
 // pasahorario-cli: both transfers without a window, every question answered by an option.
-#include "cli/comun.h"
 #include "cli/opciones.h"
 #include "cli/orden_itaca_a_sesionix.h"
 #include "cli/orden_sesionix_a_itaca.h"
+#include "cli/orden_transferencia.h"
 #include "common/plataforma.h"
 
 #include <exception>
@@ -23,9 +23,9 @@ int main(int argc, char** argv) {
                 std::cout << kVersion << std::endl;
                 return kSalidaCompletada;
             case Orden::ItacaASesionix:
-                return OrdenItacaASesionix(std::cout, std::cerr).Ejecutar(opciones);
+                return OrdenItacaASesionix(opciones, std::cout, std::cerr).Ejecutar();
             case Orden::SesionixAItaca:
-                return OrdenSesionixAItaca(std::cout, std::cerr).Ejecutar(opciones);
+                return OrdenSesionixAItaca(opciones, std::cout, std::cerr).Ejecutar();
         }
     } catch (const ErrorUso& e) {
         std::cerr << "pasahorario-cli: " << e.what() << "\n"

@@ -47,6 +47,30 @@ void Asignar(Opciones& o, const std::string& nombre, const std::string& valor) {
     else if (nombre == "--simular") o.simular = true;
 }
 
+// Reads the option argumentos[i] into o, for the command o.orden named by argumentos[0]; a
+// value given apart moves i past it.
+void LeerOpcion(Opciones& o, const std::vector<std::string>& argumentos, size_t& i) {
+    const std::string& orden = argumentos.front();
+    const std::string& a = argumentos[i];
+    const size_t igual = a.find('=');
+    const std::string nombre = a.substr(0, igual);
+    const DefOpcion* d = BuscarOpcion(nombre);
+    if (!d || !(o.orden == Orden::ItacaASesionix ? d->enImportacion : d->enExportacion))
+        throw ErrorUso("la orden " + orden + " no admite la opción «" + nombre + "».");
+    std::string valor;
+    if (d->conValor) {
+        if (igual != std::string::npos) {
+            valor = a.substr(igual + 1);
+        } else {
+            if (i + 1 >= argumentos.size()) throw ErrorUso("falta el valor de la opción " + nombre + ".");
+            valor = argumentos[++i];
+        }
+    } else if (igual != std::string::npos) {
+        throw ErrorUso("la opción " + nombre + " no lleva valor.");
+    }
+    Asignar(o, nombre, valor);
+}
+
 }  // namespace
 
 Opciones LeerOpciones(const std::vector<std::string>& argumentos) {
@@ -64,7 +88,6 @@ Opciones LeerOpciones(const std::vector<std::string>& argumentos) {
     if (orden == kItacaASesionix) o.orden = Orden::ItacaASesionix;
     else if (orden == kSesionixAItaca) o.orden = Orden::SesionixAItaca;
     else throw ErrorUso("orden desconocida «" + orden + "».");
-    const bool importacion = o.orden == Orden::ItacaASesionix;
 
     std::vector<std::string> archivos;
     bool finOpciones = false;
@@ -78,23 +101,7 @@ Opciones LeerOpciones(const std::vector<std::string>& argumentos) {
             finOpciones = true;
             continue;
         }
-        const size_t igual = a.find('=');
-        const std::string nombre = a.substr(0, igual);
-        const DefOpcion* d = BuscarOpcion(nombre);
-        if (!d || !(importacion ? d->enImportacion : d->enExportacion))
-            throw ErrorUso("la orden " + orden + " no admite la opción «" + nombre + "».");
-        std::string valor;
-        if (d->conValor) {
-            if (igual != std::string::npos) {
-                valor = a.substr(igual + 1);
-            } else {
-                if (i + 1 >= argumentos.size()) throw ErrorUso("falta el valor de la opción " + nombre + ".");
-                valor = argumentos[++i];
-            }
-        } else if (igual != std::string::npos) {
-            throw ErrorUso("la opción " + nombre + " no lleva valor.");
-        }
-        Asignar(o, nombre, valor);
+        LeerOpcion(o, argumentos, i);
     }
 
     if (archivos.empty()) throw ErrorUso("falta el archivo de centro de ITACA (CENTRO.xml).");

@@ -1,20 +1,19 @@
 #pragma once
 // pasahorario-cli itaca-a-sesionix: the centre file into Sesionix's work tables.
-#include "cli/opciones.h"
-
-#include <iosfwd>
+#include "cli/orden_transferencia.h"
 
 namespace ph::cli {
 
-class OrdenItacaASesionix {
+class OrdenItacaASesionix final : public OrdenTransferencia {
 public:
-    OrdenItacaASesionix(std::ostream& salida, std::ostream& errores) : salida_(salida), errores_(errores) {}
-    // Runs the transfer; returns the program's exit status.
-    int Ejecutar(const Opciones& opciones);
+    using OrdenTransferencia::OrdenTransferencia;
 
 private:
-    std::ostream& salida_;
-    std::ostream& errores_;
+    DialogosOpciones::Respuestas PrepararRespuestas(const std::string& carpeta) override;
+    ResultadoTransferencia Transferir(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos,
+                                      Informe& informe) override;
+    void EscribirResumen(const ResultadoTransferencia& resultado, const std::optional<EleccionPlantilla>& eleccion,
+                         const std::string& carpeta, bool simulada) override;
 };
 
 }  // namespace ph::cli

@@ -1,12 +1,8 @@
 // pasahorario-cli sesionix-a-itaca: Sesionix's solution into ITACA's schedule file.
 #include "cli/orden_sesionix_a_itaca.h"
 
-#include "cli/avisos.h"
-#include "cli/comun.h"
-#include "cli/dialogos_opciones.h"
 #include "cli/simulacion.h"
 #include "common/carpeta.h"
-#include "common/xml.h"
 #include "export/exportacion.h"
 #include "export/guardar_resultado.h"
 #include "transfer/centro.h"
@@ -14,9 +10,7 @@
 #include "transfer/tablas_trabajo.h"
 
 #include <algorithm>
-#include <optional>
 #include <ostream>
-#include <sstream>
 
 namespace ph::cli {
 
@@ -39,64 +33,43 @@ std::optional<std::string> PlantillaPorOmision(const DocumentoXml* doc, const st
 
 }  // namespace
 
-int OrdenSesionixAItaca::Ejecutar(const Opciones& opciones) {
-    const std::string carpeta = CarpetaDeTrabajo(opciones);
-    if (!ExisteCarpeta(carpeta)) {
-        errores_ << "No existe la carpeta de intercambio «" << carpeta << "»." << std::endl;
-        return kSalidaFaltaEntrada;
-    }
-
+DialogosOpciones::Respuestas OrdenSesionixAItaca::PrepararRespuestas(const std::string& carpeta) {
     // Without --plantilla the centre file is read here to choose the template, and the
     // transfer then works on the same document instead of parsing the file again.
-    DocumentoXml centroLeido;
-    DocumentoXml* cargado = nullptr;
-    if (!opciones.plantilla && ExisteArchivo(opciones.centro) && centroLeido.Cargar(opciones.centro))
-        cargado = &centroLeido;
-
+    if (!opciones_.plantilla && ExisteArchivo(opciones_.centro) && centroLeido_.Cargar(opciones_.centro))
+        cargado_ = &centroLeido_;
     DialogosOpciones::Respuestas r;
-    r.plantilla = opciones.plantilla ? opciones.plantilla : PlantillaPorOmision(cargado, opciones.centro, carpeta);
-    r.curso = opciones.curso;
+    r.plantilla = opciones_.plantilla ? opciones_.plantilla : PlantillaPorOmision(cargado_, opciones_.centro, carpeta);
+    r.curso = opciones_.curso;
+    return r;
+}
 
-    // A trial run works on copies of the tables and of the centre file; its messages name
-    // the real files.
-    std::optional<Simulacion> ensayo;
-    std::ostringstream mensajesEnsayo;
-    EstadoVentana estado;
-    estado.filenameXML = opciones.centro;
-    estado.idioma = opciones.idioma ? *opciones.idioma : centro::kValencia;
-    if (opciones.simular) {
-        ensayo.emplace();
-        ensayo->SustituyeCarpeta(carpeta);
-        std::vector<std::string> tablas{kSOLUC};
-        for (const TablaTrabajo* t : TablasTrabajo()) tablas.push_back(t->nombre);
-        ensayo->CopiarTablas(carpeta, tablas);
-        estado.filenameXML = ensayo->CopiarCentro(opciones.centro);
-    }
-    DialogosOpciones dialogos(r, ensayo ? mensajesEnsayo : errores_);
+// The trial works on copies of the tables and of the centre file, beside which the
+// schedule file is written.
+void OrdenSesionixAItaca::PrepararEnsayo(Simulacion& ensayo, const std::string& carpeta, EstadoVentana& estado) {
+    std::vector<std::string> tablas{kSOLUC};
+    for (const TablaTrabajo* t : TablasTrabajo()) tablas.push_back(t->nombre);
+    ensayo.CopiarTablas(carpeta, tablas);
+    estado.filenameXML = ensayo.CopiarCentro(opciones_.centro);
+}
 
-    Informe informe;
-    const ResultadoTransferencia resultado =
-        ExportarAItaca(estado, ensayo ? ensayo->Carpeta() : carpeta, dialogos, cargado, &informe);
-    if (ensayo) errores_ << ensayo->Real(mensajesEnsayo.str()) << std::flush;
-    if (resultado.desenlace == Desenlace::FaltaEntrada) {
-        // The window's message names no file: say which one.
-        for (const std::string& motivo : {MotivoFaltaArchivo(opciones.centro, "el archivo de centro"),
-                                          MotivoFaltaArchivo(RutaTabla(carpeta, kSOLUC), "la solución de Sesionix")})
-            if (!motivo.empty()) errores_ << motivo << std::endl;
-    }
-    if (resultado.desenlace != Desenlace::Completada) return CodigoSalida(resultado.desenlace);
+ResultadoTransferencia OrdenSesionixAItaca::Transferir(EstadoVentana& estado, const std::string& carpeta,
+                                                       Dialogos& dialogos, Informe& informe) {
+    return ExportarAItaca(estado, carpeta, dialogos, cargado_, &informe);
+}
 
-    if (ensayo) {
-        salida_ << kTextoSimulacion << std::endl;
-        salida_ << "Archivo de horarios (no escrito): " << RutaResultado(opciones.centro) << std::endl;
-    } else {
-        salida_ << "Archivo de horarios: " << resultado.salida << std::endl;
-    }
+std::vector<OrdenTransferencia::Entrada> OrdenSesionixAItaca::OtrasEntradas(const std::string& carpeta) const {
+    return {{RutaTabla(carpeta, kSOLUC), "la solución de Sesionix"}};
+}
+
+void OrdenSesionixAItaca::EscribirResumen(const ResultadoTransferencia& resultado,
+                                          const std::optional<EleccionPlantilla>& eleccion, const std::string&,
+                                          bool simulada) {
+    if (simulada) salida_ << "Archivo de horarios (no escrito): " << RutaResultado(opciones_.centro) << std::endl;
+    else salida_ << "Archivo de horarios: " << resultado.salida << std::endl;
     salida_ << "  horario_grupo:     " << resultado.entradasGrupo << " entradas" << std::endl;
     salida_ << "  horario_ocupacion: " << resultado.entradasOcupacion << " entradas" << std::endl;
-    if (dialogos.Eleccion()) salida_ << "Plantilla: " << dialogos.Eleccion()->resultado << std::endl;
-    EscribirResumenAvisos(salida_, informe);
-    return GuardarInformePedido(opciones, informe, salida_, errores_) ? kSalidaCompletada : kSalidaError;
+    if (eleccion) salida_ << "Plantilla: " << eleccion->resultado << std::endl;
 }
 
 }  // namespace ph::cli

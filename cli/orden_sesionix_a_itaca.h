@@ -1,21 +1,29 @@
 #pragma once
 // pasahorario-cli sesionix-a-itaca: Sesionix's solution into ITACA's schedule file.
-#include "cli/opciones.h"
-
-#include <iosfwd>
+#include "cli/orden_transferencia.h"
+#include "common/xml.h"
 
 namespace ph::cli {
 
-class OrdenSesionixAItaca {
+// Its run throws ErrorUso when the template is neither given nor recorded, before anything
+// is touched.
+class OrdenSesionixAItaca final : public OrdenTransferencia {
 public:
-    OrdenSesionixAItaca(std::ostream& salida, std::ostream& errores) : salida_(salida), errores_(errores) {}
-    // Runs the transfer; returns the program's exit status. Throws ErrorUso when the
-    // template is neither given nor recorded, before anything is touched.
-    int Ejecutar(const Opciones& opciones);
+    using OrdenTransferencia::OrdenTransferencia;
 
 private:
-    std::ostream& salida_;
-    std::ostream& errores_;
+    DialogosOpciones::Respuestas PrepararRespuestas(const std::string& carpeta) override;
+    void PrepararEnsayo(Simulacion& ensayo, const std::string& carpeta, EstadoVentana& estado) override;
+    ResultadoTransferencia Transferir(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos,
+                                      Informe& informe) override;
+    std::vector<Entrada> OtrasEntradas(const std::string& carpeta) const override;
+    void EscribirResumen(const ResultadoTransferencia& resultado, const std::optional<EleccionPlantilla>& eleccion,
+                         const std::string& carpeta, bool simulada) override;
+
+    // The centre file as read to choose the template, for the transfer to work on the same
+    // document; none when the template was given or the file could not be read.
+    DocumentoXml centroLeido_;
+    DocumentoXml* cargado_ = nullptr;
 };
 
 }  // namespace ph::cli
