@@ -389,6 +389,14 @@ class Python : public testing::Test {
 protected:
     CarpetaTemporal carpeta;
     std::string ruta = carpeta / "SOLUC.DBF";
+
+    // The text python3-dbf gives for expresion, with t the table open for reading.
+    std::string LeidoPorPython(const std::string& expresion) {
+        const std::string salida = carpeta / "salida.txt";
+        EjecutarPython(carpeta, "t = dbf.Table(r'" + ruta + "')\nt.open(dbf.READ_ONLY)\nopen(r'" + salida +
+                                    "', 'w', encoding='utf-8').write(" + expresion + ")\n");
+        return LeerArchivo(salida);
+    }
 };
 
 TEST_F(Python, DBaseIIIWithNumericFields) {
@@ -489,11 +497,9 @@ TEST_F(Python, DatesAndCurrencyWeWriteAreReadBack) {
     }
     t.Cerrar();
 
-    const std::string salida = carpeta / "salida.txt";
-    EjecutarPython(carpeta, "t = dbf.Table(r'" + ruta + "')\nt.open(dbf.READ_ONLY)\n"
-                            "open(r'" + salida + "', 'w').write(';'.join("
-                            "'%s|%s|%s' % (r.fecha.strftime('%Y%m%d'), r.precio, r.nombre.strip()) for r in t))\n");
-    EXPECT_EQ(LeerArchivo(salida), "20240229|12.3456|uno;19991231|-7.5000|dos");
+    EXPECT_EQ(LeidoPorPython("';'.join('%s|%s|%s' % (r.fecha.strftime('%Y%m%d'), r.precio, r.nombre.strip()) "
+                             "for r in t)"),
+              "20240229|12.3456|uno;19991231|-7.5000|dos");
 }
 
 TEST_F(Python, OtherCodePagesAreConverted) {
