@@ -10,6 +10,7 @@
 #include "export/fecha_exportacion.h"
 #include "export/guardar_resultado.h"
 #include "export/lectura_solucion.h"
+#include "transfer/cargar_centro.h"
 #include "transfer/centro.h"
 #include "transfer/desenlace.h"
 #include "transfer/dias_horas.h"
@@ -48,27 +49,51 @@ private:
     }
 };
 
+// What the schedule file is made of.
+struct Horarios {
+    DatosCentro datos;
+    std::vector<EntradaHorarioGrupo> grupos;
+    std::vector<EntradaHorarioOcupacion> ocupaciones;
+};
+
+// With every table of the export open: the centre's data from the root element (trimmed
+// of blanks), the school year as the course dialog confirms it, the date of the export
+// taken after that dialog, and both solution passes. The tables are closed again, in
+// their order, before it returns (or, on an error, as it leaves).
+Horarios LeerHorarios(const std::string& carpeta, NodoXml raiz, Dialogos& dialogos, const std::string& plantilla,
+                      Informe* informe) {
+    TablasAbiertas tablas;
+    tablas.Abrir(carpeta);
+    Horarios h;
+    h.datos.codigo = AllTrim(raiz.Atributo(centro::raiz::codigo));
+    h.datos.denominacion = AllTrim(raiz.Atributo(centro::raiz::denominacion));
+    const std::string cursoActual = AllTrim(raiz.Atributo(centro::raiz::curso));
+    h.datos.version = AllTrim(raiz.Atributo(centro::raiz::version));
+
+    h.datos.curso = dialogos.ConfirmarCurso(cursoActual);
+    h.datos.fecha_exportacion = FechaExportacion();
+
+    TablasExportacion lectura = tablas.Lectura();
+    lectura.informe = informe;
+    h.grupos = LeerHorariosGrupo(lectura, plantilla);
+    h.ocupaciones = LeerHorariosOcupaciones(lectura, plantilla);
+    tablas.Cerrar();
+    return h;
+}
+
 }  // namespace
 
 ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos,
                                       DocumentoXml* centroCargado, Informe* informe) {
     const std::string ruta = estado.filenameXML;
     try {
-        // The solution is looked for in the exchange folder that is then read.
-        if (!ExisteArchivo(ruta) || !ExisteArchivo(RutaTabla(carpeta, kSOLUC)))
-            return Terminar(dialogos, Desenlace::FaltaEntrada, "No existe archivo XML o Solución.");
-
-        // A file that is not an ITACA centre file is refused before anything is touched.
+        // A missing centre file or solution, or a file that is not an ITACA centre file,
+        // ends the run before anything is touched. The solution is looked for in the
+        // exchange folder that is then read.
         DocumentoXml propio;
         DocumentoXml& doc = centroCargado ? *centroCargado : propio;
-        if (!centroCargado && !doc.Cargar(ruta))
-            return Terminar(dialogos, Desenlace::Rechazada,
-                            "El archivo «" + ruta + "» no es un archivo XML válido: " + doc.MotivoFallo());
-        NodoXml raiz = doc.Raiz();
-        if (!raiz.Valido() || raiz.Nombre() != centro::kCentro)
-            return Terminar(dialogos, Desenlace::Rechazada,
-                            "El archivo «" + ruta +
-                                "» no es un archivo de centro de ITACA: su elemento raíz no es «centro».");
+        const EntradasCentro entradas{ruta, {RutaTabla(carpeta, kSOLUC)}, "No existe archivo XML o Solución."};
+        if (auto fin = CargarCentro(dialogos, entradas, doc, centroCargado != nullptr)) return *fin;
 
         // A solution that lacks a field the reading needs is refused before the frame is
         // rebuilt or anything else is written, even when it has no rows.
@@ -87,36 +112,17 @@ ResultadoTransferencia ExportarAItaca(EstadoVentana& estado, const std::string& 
         // From here on the frame is the one of the template chosen for the export.
         CrearDiasHoras(carpeta, estado.ListBoxPlanti, estado.resultado, estado.idioma);
 
-        DatosCentro datos;
-        std::vector<EntradaHorarioGrupo> grupos;
-        std::vector<EntradaHorarioOcupacion> ocupaciones;
+        Horarios h;
         {
             CursorEspera espera(dialogos);
-            {
-                TablasAbiertas tablas;
-                tablas.Abrir(carpeta);
-
-                datos.codigo = AllTrim(raiz.Atributo(centro::raiz::codigo));
-                datos.denominacion = AllTrim(raiz.Atributo(centro::raiz::denominacion));
-                const std::string cursoActual = AllTrim(raiz.Atributo(centro::raiz::curso));
-                datos.version = AllTrim(raiz.Atributo(centro::raiz::version));
-
-                datos.curso = dialogos.ConfirmarCurso(cursoActual);
-                datos.fecha_exportacion = FechaExportacion();
-
-                TablasExportacion lectura = tablas.Lectura();
-                lectura.informe = informe;
-                grupos = LeerHorariosGrupo(lectura, estado.resultado);
-                ocupaciones = LeerHorariosOcupaciones(lectura, estado.resultado);
-                tablas.Cerrar();
-            }
-            GuardarResultado(doc, datos, grupos, ocupaciones, ruta);
+            h = LeerHorarios(carpeta, doc.Raiz(), dialogos, estado.resultado, informe);
+            GuardarResultado(doc, h.datos, h.grupos, h.ocupaciones, ruta);
         }
 
         ResultadoTransferencia r = Finalizar(dialogos, informe);
         r.salida = RutaResultado(ruta);
-        r.entradasGrupo = long(grupos.size());
-        r.entradasOcupacion = long(ocupaciones.size());
+        r.entradasGrupo = long(h.grupos.size());
+        r.entradasOcupacion = long(h.ocupaciones.size());
         return r;
     } catch (const std::exception& e) {
         return Terminar(dialogos, Desenlace::Error, e.what());

@@ -21,7 +21,7 @@ std::string Paso(const std::string& ruta, int k) {
     return ruta.substr(i, ruta.find('/', i) - i);
 }
 
-void PonerHorarioGrupo(NodoXml n, const EntradaHorarioGrupo& e) {
+void PonerAtributos(NodoXml n, const EntradaHorarioGrupo& e) {
     namespace a = centro::horario_grupo;
     n.PonerAtributo(a::plantilla, e.plantilla);
     n.PonerAtributo(a::dia_semana, e.dia_semana);
@@ -37,7 +37,7 @@ void PonerHorarioGrupo(NodoXml n, const EntradaHorarioGrupo& e) {
     n.PonerAtributo(a::idioma, std::string());
 }
 
-void PonerHorarioOcupacion(NodoXml n, const EntradaHorarioOcupacion& e) {
+void PonerAtributos(NodoXml n, const EntradaHorarioOcupacion& e) {
     namespace a = centro::horario_ocupacion;
     n.PonerAtributo(a::plantilla, e.plantilla);
     n.PonerAtributo(a::dia_semana, e.dia_semana);
@@ -47,6 +47,20 @@ void PonerHorarioOcupacion(NodoXml n, const EntradaHorarioOcupacion& e) {
     n.PonerAtributo(a::docente, e.docente);
     n.PonerAtributo(a::ensenanza, e.ensenanza);
     n.PonerAtributo(a::ocupacion, e.ocupacion);
+}
+
+// Adds to the root the section that the centre file's path names and in it, in order,
+// one element of the path's name per entry.
+template <class Entrada>
+void AnadirSeccion(DocumentoXml& doc, NodoXml raiz, const std::string& ruta, const std::vector<Entrada>& entradas) {
+    const std::string nombre = Paso(ruta, 2);
+    NodoXml seccion = doc.CrearElemento(Paso(ruta, 1));
+    raiz.AnadirHijo(seccion);
+    for (const Entrada& e : entradas) {
+        NodoXml n = doc.CrearElemento(nombre);
+        PonerAtributos(n, e);
+        seccion.AnadirHijo(n);
+    }
 }
 
 }  // namespace
@@ -65,24 +79,8 @@ void GuardarResultado(DocumentoXml& doc, const DatosCentro& datos,
     raiz.PonerAtributo(centro::raiz::version, datos.version);
     doc.PonerRaiz(raiz);
 
-    // The sections and elements are those the centre file's paths name.
-    const std::string nombreGrupo = Paso(centro::kHorariosGrupo, 2);
-    NodoXml seccionGrupos = doc.CrearElemento(Paso(centro::kHorariosGrupo, 1));
-    raiz.AnadirHijo(seccionGrupos);
-    for (const EntradaHorarioGrupo& e : grupos) {
-        NodoXml n = doc.CrearElemento(nombreGrupo);
-        PonerHorarioGrupo(n, e);
-        seccionGrupos.AnadirHijo(n);
-    }
-
-    const std::string nombreOcupacion = Paso(centro::kHorariosOcupacion, 2);
-    NodoXml seccionOcupaciones = doc.CrearElemento(Paso(centro::kHorariosOcupacion, 1));
-    raiz.AnadirHijo(seccionOcupaciones);
-    for (const EntradaHorarioOcupacion& e : ocupaciones) {
-        NodoXml n = doc.CrearElemento(nombreOcupacion);
-        PonerHorarioOcupacion(n, e);
-        seccionOcupaciones.AnadirHijo(n);
-    }
+    AnadirSeccion(doc, raiz, centro::kHorariosGrupo, grupos);
+    AnadirSeccion(doc, raiz, centro::kHorariosOcupacion, ocupaciones);
 
     doc.Guardar(RutaResultado(rutaCentro));
 }

@@ -16,14 +16,6 @@ namespace ph {
 
 namespace {
 
-// The values every entry takes from the solution row and the frame.
-struct Sesion {
-    std::string dia_semana;
-    std::string sesion_orden;
-    std::string hora_desde;
-    std::string hora_hasta;
-};
-
 // The first character of MARCO, empty when MARCO is empty.
 std::string PrimerCaracter(const std::string& texto) { return Left(texto, 1); }
 
@@ -81,14 +73,50 @@ const char* const kSinDiaHora = "DIA u HORA es 0";
 const char* const kSinSesion = "ninguna sesión de DIASHORAST tiene esa HORA y ese MARCO";
 
 // Finds the session of the current SOLUC row in DIASHORAST by HORA (its text) and the
-// first character of MARCO. False when no row of the frame matches.
-bool BuscarSesion(TablasExportacion& t, const std::string& marco, Sesion& s) {
+// first character of MARCO, and gives the entry its order and times. False when no row of
+// the frame matches.
+template <class Entrada>
+bool BuscarSesion(TablasExportacion& t, const std::string& marco, Entrada& e) {
     const std::string hora = t.SOLUC.AsString("HORA");
     if (!t.DIASHORAST.Locate("HORA;MARCO", {hora, marco})) return false;
-    s.sesion_orden = t.DIASHORAST.AsString("SESION_ORDEN");
-    s.hora_desde = t.DIASHORAST.AsString("HORADESDE");
-    s.hora_hasta = t.DIASHORAST.AsString("HORAHASTA");
+    e.sesion_orden = t.DIASHORAST.AsString("SESION_ORDEN");
+    e.hora_desde = t.DIASHORAST.AsString("HORADESDE");
+    e.hora_hasta = t.DIASHORAST.AsString("HORAHASTA");
     return true;
+}
+
+// One pass over SOLUC in stored order, the same for lessons and occupations: the row's
+// membership of the pass, its day letter and frame, and at the end its session and the
+// template. In between, tomar(e, avisos) fills the entry's own values from the lookup
+// tables and returns false to skip the row (having noted why).
+template <class Entrada, class Tomar>
+std::vector<Entrada> LeerPaso(TablasExportacion& t, const std::string& plantilla, bool ocupaciones,
+                              Tomar tomar) {
+    std::vector<Entrada> entradas;
+    TablaDbf& soluc = t.SOLUC;
+    AvisosFila avisos(t.informe, soluc, ocupaciones);
+    for (soluc.First(); !soluc.Eof(); soluc.Next(), avisos.Siguiente()) {
+        const Paso paso = FilaDelPaso(soluc, ocupaciones);
+        if (paso == Paso::SinDiaHora) avisos.Omitida(Categoria::SolucionSinDiaHora, kSinDiaHora);
+        if (paso != Paso::Tomada) continue;
+
+        Entrada e;
+        e.dia_semana = LetraDia(soluc.AsInteger("DIA"));
+        if (e.dia_semana.empty())
+            avisos.Incompleta(Categoria::SolucionDiaFueraDeSemana, "DIA no es de 1 a 7: se escribe sin día de la semana");
+        const std::string marco = PrimerCaracter(soluc.AsString("MARCO"));
+
+        if (!tomar(e, avisos)) continue;
+
+        if (!BuscarSesion(t, marco, e)) {
+            avisos.Omitida(Categoria::SolucionSesionDesconocida, kSinSesion);
+            continue;
+        }
+        avisos.Escrita();
+        e.plantilla = plantilla;
+        entradas.push_back(std::move(e));
+    }
+    return entradas;
 }
 
 }  // namespace
@@ -115,24 +143,11 @@ std::string LetraDia(long long dia) {
 }
 
 std::vector<EntradaHorarioGrupo> LeerHorariosGrupo(TablasExportacion& t, const std::string& plantilla) {
-    std::vector<EntradaHorarioGrupo> entradas;
-    TablaDbf& soluc = t.SOLUC;
-    AvisosFila avisos(t.informe, soluc, false);
-    for (soluc.First(); !soluc.Eof(); soluc.Next(), avisos.Siguiente()) {
-        const Paso paso = FilaDelPaso(soluc, false);
-        if (paso == Paso::SinDiaHora) avisos.Omitida(Categoria::SolucionSinDiaHora, kSinDiaHora);
-        if (paso != Paso::Tomada) continue;
-
-        EntradaHorarioGrupo e;
-        Sesion s;
-        s.dia_semana = LetraDia(soluc.AsInteger("DIA"));
-        if (s.dia_semana.empty())
-            avisos.Incompleta(Categoria::SolucionDiaFueraDeSemana, "DIA no es de 1 a 7: se escribe sin día de la semana");
-        const std::string marco = PrimerCaracter(soluc.AsString("MARCO"));
-
+    const TablaDbf& soluc = t.SOLUC;
+    const auto tomar = [&](EntradaHorarioGrupo& e, AvisosFila& avisos) {
         if (!t.GRUPOST.Locate("ABREV", soluc.AsString("CODGRUPO"))) {
             avisos.Omitida(Categoria::SolucionGrupoDesconocido, "ningún grupo de GRUPOST tiene ese código");
-            continue;
+            return false;
         }
         e.grupo = t.GRUPOST.AsString("CLAVE");
         e.curso = t.GRUPOST.AsString("CLAVECURSO");
@@ -140,7 +155,7 @@ std::vector<EntradaHorarioGrupo> LeerHorariosGrupo(TablasExportacion& t, const s
 
         if (!t.ASIGNOMT.Locate("COD", soluc.AsString("ASIG"))) {
             avisos.Omitida(Categoria::SolucionAsignaturaDesconocida, "ninguna asignatura de ASIGNOMT tiene ese código");
-            continue;
+            return false;
         }
         e.contenido = t.ASIGNOMT.AsString("ABREV_ITACA");
 
@@ -152,65 +167,30 @@ std::vector<EntradaHorarioGrupo> LeerHorariosGrupo(TablasExportacion& t, const s
         else if (!soluc.AsString("AULA").empty())
             avisos.Incompleta(Categoria::SolucionAulaDesconocida,
                               "ningún aula de AULAT tiene ese código: la clase se escribe sin aula");
-
-        if (!BuscarSesion(t, marco, s)) {
-            avisos.Omitida(Categoria::SolucionSesionDesconocida, kSinSesion);
-            continue;
-        }
-        avisos.Escrita();
-        e.dia_semana = s.dia_semana;
-        e.sesion_orden = s.sesion_orden;
-        e.hora_desde = s.hora_desde;
-        e.hora_hasta = s.hora_hasta;
-        e.plantilla = plantilla;
-        entradas.push_back(std::move(e));
-    }
-    return entradas;
+        return true;
+    };
+    return LeerPaso<EntradaHorarioGrupo>(t, plantilla, false, tomar);
 }
 
 std::vector<EntradaHorarioOcupacion> LeerHorariosOcupaciones(TablasExportacion& t,
                                                              const std::string& plantilla) {
-    std::vector<EntradaHorarioOcupacion> entradas;
-    TablaDbf& soluc = t.SOLUC;
-    AvisosFila avisos(t.informe, soluc, true);
-    for (soluc.First(); !soluc.Eof(); soluc.Next(), avisos.Siguiente()) {
-        const Paso paso = FilaDelPaso(soluc, true);
-        if (paso == Paso::SinDiaHora) avisos.Omitida(Categoria::SolucionSinDiaHora, kSinDiaHora);
-        if (paso != Paso::Tomada) continue;
-
-        EntradaHorarioOcupacion e;
-        Sesion s;
-        s.dia_semana = LetraDia(soluc.AsInteger("DIA"));
-        if (s.dia_semana.empty())
-            avisos.Incompleta(Categoria::SolucionDiaFueraDeSemana, "DIA no es de 1 a 7: se escribe sin día de la semana");
-        const std::string marco = PrimerCaracter(soluc.AsString("MARCO"));
-
+    const TablaDbf& soluc = t.SOLUC;
+    const auto tomar = [&](EntradaHorarioOcupacion& e, AvisosFila& avisos) {
         if (!t.ASIGNOMT.Locate("COD", soluc.AsString("ASIG"))) {
             avisos.Omitida(Categoria::SolucionAsignaturaDesconocida, "ninguna ocupación de ASIGNOMT tiene ese código");
-            continue;
+            return false;
         }
         e.ocupacion = t.ASIGNOMT.AsString("ABREV_ITACA");
 
         if (!t.PROFT.Locate("ABREV", soluc.AsString("PROF"))) {
             avisos.Omitida(Categoria::SolucionDocenteDesconocido, "ningún docente de PROFT tiene ese código");
-            continue;
+            return false;
         }
         e.docente = t.PROFT.AsString("DNI");
         e.ensenanza = t.PROFT.AsString("ENSENANZA");
-
-        if (!BuscarSesion(t, marco, s)) {
-            avisos.Omitida(Categoria::SolucionSesionDesconocida, kSinSesion);
-            continue;
-        }
-        avisos.Escrita();
-        e.dia_semana = s.dia_semana;
-        e.sesion_orden = s.sesion_orden;
-        e.hora_desde = s.hora_desde;
-        e.hora_hasta = s.hora_hasta;
-        e.plantilla = plantilla;
-        entradas.push_back(std::move(e));
-    }
-    return entradas;
+        return true;
+    };
+    return LeerPaso<EntradaHorarioOcupacion>(t, plantilla, true, tomar);
 }
 
 }  // namespace ph

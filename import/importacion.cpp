@@ -1,12 +1,12 @@
 // The ITACA -> Sesionix driver.
 #include "import/importacion.h"
 
-#include "common/carpeta.h"
 #include "common/dbf/dbf.h"
 #include "common/error.h"
 #include "common/xml.h"
 #include "import/contexto.h"
 #include "import/etapas.h"
+#include "transfer/cargar_centro.h"
 #include "transfer/centro.h"
 #include "transfer/desenlace.h"
 #include "transfer/tablas_trabajo.h"
@@ -18,18 +18,11 @@ namespace ph {
 ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos,
                                        Informe* informe) {
     const std::string ruta = estado.filenameXML;
-    if (!ExisteArchivo(ruta)) return Terminar(dialogos, Desenlace::FaltaEntrada, "No existe archivo");
-
     try {
-        // A file that is not an ITACA centre file is refused before any table is touched.
+        // A missing file, or one that is not an ITACA centre file, ends the run before any
+        // table is touched.
         DocumentoXml doc;
-        if (!doc.Cargar(ruta))
-            return Terminar(dialogos, Desenlace::Rechazada,
-                            "El archivo «" + ruta + "» no es un archivo XML válido: " + doc.MotivoFallo());
-        NodoXml raiz = doc.Raiz();
-        if (!raiz.Valido() || raiz.Nombre() != centro::kCentro)
-            return Terminar(dialogos, Desenlace::Rechazada,
-                            "El archivo «" + ruta + "» no es un archivo de centro de ITACA: su elemento raíz no es «centro».");
+        if (auto fin = CargarCentro(dialogos, {ruta, {}, "No existe archivo"}, doc)) return *fin;
 
         if (!doc.Seleccionar(centro::kPlantillas).empty()) {
             estado.resultado.clear();

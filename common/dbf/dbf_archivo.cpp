@@ -75,6 +75,13 @@ Archivo& Archivo::operator=(Archivo&& otro) noexcept {
     return *this;
 }
 
+void Archivo::Escribir(std::uint64_t posicion, const char* datos, size_t n) {
+    ContarEscritura(ruta_);
+    if (soloLectura_) ErrorAlEscribir(ruta_, "el archivo es de solo lectura");
+    for (size_t escritos = 0; escritos < n;)
+        escritos += EscribirParte(posicion + escritos, datos + escritos, n - escritos);
+}
+
 #ifdef _WIN32
 
 // Windows: the lock is the share mode of the handle. Exclusive use shares nothing; shared
@@ -127,6 +134,20 @@ Archivo Archivo::Crear(const std::string& ruta) {
     return a;
 }
 
+std::string Archivo::EscribirAlLado(const std::string& ruta, const std::string& contenido) {
+    const std::string temporal = ruta + ".nuevo";
+    Archivo nuevo = Crear(temporal);
+    nuevo.ruta_ = ruta;  // errors name the table, not the file beside it
+    try {
+        nuevo.Escribir(0, contenido.data(), contenido.size());
+    } catch (...) {
+        nuevo.Cerrar();
+        DeleteFileW(RutaNativa(temporal).c_str());
+        throw;
+    }
+    return temporal;
+}
+
 void Archivo::CrearConContenido(const std::string& ruta, const std::string& contenido) {
     // Windows replaces no file that another program has open: look first, so that the
     // message names the table in use rather than the rename.
@@ -138,18 +159,7 @@ void Archivo::CrearConContenido(const std::string& ruta, const std::string& cont
     } else {
         CloseHandle(viejo);
     }
-    const std::string temporal = ruta + ".nuevo";
-    {
-        Archivo nuevo = Crear(temporal);
-        nuevo.ruta_ = ruta;  // errors name the table, not the file beside it
-        try {
-            nuevo.Escribir(0, contenido.data(), contenido.size());
-        } catch (...) {
-            nuevo.Cerrar();
-            DeleteFileW(RutaNativa(temporal).c_str());
-            throw;
-        }
-    }
+    const std::string temporal = EscribirAlLado(ruta, contenido);
     if (!MoveFileExW(RutaNativa(temporal).c_str(), RutaNativa(ruta).c_str(), MOVEFILE_REPLACE_EXISTING)) {
         DWORD e = GetLastError();
         std::string causa = UltimoError();
@@ -182,39 +192,22 @@ std::string Archivo::LeerTodo() const {
     return datos;
 }
 
-void Archivo::Escribir(std::uint64_t posicion, const char* datos, size_t n) {
-    ContarEscritura(ruta_);
-    if (soloLectura_) ErrorAlEscribir(ruta_, "el archivo es de solo lectura");
-    size_t escritos = 0;
-    while (escritos < n) {
-        std::uint64_t p = posicion + escritos;
-        OVERLAPPED ov{};
-        ov.Offset = static_cast<DWORD>(p & 0xFFFFFFFFu);
-        ov.OffsetHigh = static_cast<DWORD>(p >> 32);
-        DWORD hechos = 0;
-        DWORD pedir = static_cast<DWORD>(std::min<size_t>(n - escritos, 1u << 30));
-        if (!WriteFile(static_cast<HANDLE>(h_), datos + escritos, pedir, &hechos, &ov) || hechos == 0)
-            ErrorAlEscribir(ruta_, UltimoError());
-        escritos += hechos;
-    }
+size_t Archivo::EscribirParte(std::uint64_t posicion, const char* datos, size_t n) {
+    OVERLAPPED ov{};
+    ov.Offset = static_cast<DWORD>(posicion & 0xFFFFFFFFu);
+    ov.OffsetHigh = static_cast<DWORD>(posicion >> 32);
+    DWORD hechos = 0;
+    DWORD pedir = static_cast<DWORD>(std::min<size_t>(n, 1u << 30));
+    if (!WriteFile(static_cast<HANDLE>(h_), datos, pedir, &hechos, &ov) || hechos == 0)
+        ErrorAlEscribir(ruta_, UltimoError());
+    return hechos;
 }
 
 void Archivo::Reemplazar(const std::string& contenido) {
     // Windows renames no file that is open without sharing: write the new content beside
     // it, close, rename, open again.
     if (soloLectura_) ErrorAlEscribir(ruta_, "el archivo es de solo lectura");
-    const std::string temporal = ruta_ + ".nuevo";
-    {
-        Archivo nuevo = Crear(temporal);
-        nuevo.ruta_ = ruta_;  // errors name the table, not the file beside it
-        try {
-            nuevo.Escribir(0, contenido.data(), contenido.size());
-        } catch (...) {
-            nuevo.Cerrar();
-            DeleteFileW(RutaNativa(temporal).c_str());
-            throw;
-        }
-    }
+    const std::string temporal = EscribirAlLado(ruta_, contenido);
     const std::string ruta = ruta_;
     const bool exclusivo = exclusivo_;
     Cerrar();
@@ -366,16 +359,11 @@ std::string Archivo::LeerTodo() const {
     return datos;
 }
 
-void Archivo::Escribir(std::uint64_t posicion, const char* datos, size_t n) {
-    ContarEscritura(ruta_);
-    if (soloLectura_) ErrorAlEscribir(ruta_, "el archivo es de solo lectura");
-    size_t escritos = 0;
-    while (escritos < n) {
-        ssize_t k = ::pwrite(fd_, datos + escritos, n - escritos, static_cast<off_t>(posicion + escritos));
-        if (k < 0 && errno == EINTR) continue;
-        if (k <= 0) ErrorAlEscribir(ruta_, UltimoError());
-        escritos += static_cast<size_t>(k);
-    }
+size_t Archivo::EscribirParte(std::uint64_t posicion, const char* datos, size_t n) {
+    ssize_t k = ::pwrite(fd_, datos, n, static_cast<off_t>(posicion));
+    if (k < 0 && errno == EINTR) return 0;
+    if (k <= 0) ErrorAlEscribir(ruta_, UltimoError());
+    return static_cast<size_t>(k);
 }
 
 void Archivo::Reemplazar(const std::string& contenido) {

@@ -43,7 +43,15 @@ public:
     void Cerrar() noexcept;
 
 private:
+    // One call of the system's write at that position: the bytes written, 0 when it was
+    // interrupted before writing any. Errors name the file.
+    size_t EscribirParte(std::uint64_t posicion, const char* datos, size_t n);
+
 #ifdef _WIN32
+    // Writes contenido to a new file beside ruta (its name and ".nuevo"), closed again,
+    // whose errors name ruta; a failed write deletes it. Returns its path.
+    static std::string EscribirAlLado(const std::string& ruta, const std::string& contenido);
+
     void* h_ = nullptr;
 #else
     int fd_ = -1;

@@ -83,6 +83,29 @@ int PaginaDeNombre(const std::string& nombre) {
     return 0;
 }
 
+// The name, kind, width and decimals of the field descriptor at pos, as the family lays
+// them out (the caller has checked that the whole descriptor is there).
+Campo LeerDescriptor(const std::string& c, size_t pos, Familia familia) {
+    Campo campo;
+    if (familia == Familia::Nivel7) {
+        campo.nombre = HastaNulo(c, pos, 32);
+        campo.tipo = c[pos + 32];
+        campo.longitud = static_cast<int>(Byte(c, pos + 33));
+        campo.decimales = static_cast<int>(Byte(c, pos + 34));
+        return campo;
+    }
+    campo.nombre = HastaNulo(c, pos, 11);
+    campo.tipo = c[pos + 11];
+    campo.longitud = static_cast<int>(Byte(c, pos + 16));
+    campo.decimales = static_cast<int>(Byte(c, pos + 17));
+    if (familia == Familia::FoxPro && campo.tipo == 'C') {
+        // FoxPro keeps the high byte of a long text width in the decimals byte.
+        campo.longitud += campo.decimales * 256;
+        campo.decimales = 0;
+    }
+    return campo;
+}
+
 }  // namespace
 
 Cabecera LeerCabecera(const std::string& ruta, const std::string& c) {
@@ -126,23 +149,7 @@ Cabecera LeerCabecera(const std::string& ruta, const std::string& c) {
         if (pos >= fin) throw danada("falta el final de la lista de campos (byte 0x0D)");
         if (c[pos] == '\x0D') break;
         if (pos + descriptor > fin) throw danada("falta el final de la lista de campos (byte 0x0D)");
-        Campo campo;
-        if (nivel7) {
-            campo.nombre = HastaNulo(c, pos, 32);
-            campo.tipo = c[pos + 32];
-            campo.longitud = static_cast<int>(Byte(c, pos + 33));
-            campo.decimales = static_cast<int>(Byte(c, pos + 34));
-        } else {
-            campo.nombre = HastaNulo(c, pos, 11);
-            campo.tipo = c[pos + 11];
-            campo.longitud = static_cast<int>(Byte(c, pos + 16));
-            campo.decimales = static_cast<int>(Byte(c, pos + 17));
-            if (k.familia == Familia::FoxPro && campo.tipo == 'C') {
-                // FoxPro keeps the high byte of a long text width in the decimals byte.
-                campo.longitud += campo.decimales * 256;
-                campo.decimales = 0;
-            }
-        }
+        Campo campo = LeerDescriptor(c, pos, k.familia);
         campo.clave = MayusculasAscii(campo.nombre);
         campo.desplazamiento = desplazamiento;
         desplazamiento += campo.longitud;

@@ -116,6 +116,72 @@ long long EnteroParaCampo(const Contexto& ctx, const Valor& v, long long minimo,
     return n;
 }
 
+// A number stored as text (N, F): blank, the number, or, when it does not read as one,
+// its text, for the messages.
+Valor NumeroDeTexto(const char* p, int n, const PaginaCodigos& pagina) {
+    Valor v;
+    std::string_view t = SinBlancos(SinRelleno(p, static_cast<size_t>(n)));
+    if (t.empty()) return v;
+    if (LeerReal(t, v.real)) {
+        v.clase = Valor::Real;
+    } else {
+        v.clase = Valor::Texto;
+        v.texto = pagina.AUtf8(t.data(), t.size());
+    }
+    return v;
+}
+
+// A logical (L) from its byte: "T" or "Y" true, "F" or "N" false, in either case; a blank
+// or "?" was never set.
+Valor LogicoDeByte(char b) {
+    Valor v;
+    switch (b) {
+        case 'T': case 't': case 'Y': case 'y': v.clase = Valor::Logico; v.logico = true; break;
+        case 'F': case 'f': case 'N': case 'n': v.clase = Valor::Logico; v.logico = false; break;
+        default: break;
+    }
+    return v;
+}
+
+// Writes a number as text (N, F), right-aligned in the field's width with its decimals,
+// fewer when the number needs the room. A whole number beyond 2^53 is written digit for
+// digit. A number that does not fit is an error.
+void NumeroComoTexto(const Contexto& ctx, char* p, const Valor& valor) {
+    const Campo& campo = ctx.campo;
+    const int n = campo.longitud;
+    std::string t;
+    bool cabe;
+    if (valor.clase == Valor::Entero && std::llabs(valor.entero) > (1LL << 53)) {
+        t = std::to_string(valor.entero);
+        cabe = static_cast<int>(t.size()) <= n;
+        if (cabe) t.insert(0, static_cast<size_t>(n) - t.size(), ' ');
+    } else {
+        cabe = FormatoFijo(ComoReal(ctx, valor), n, campo.decimales, t);
+    }
+    if (!cabe)
+        throw Error("El valor " + ComoTexto(valor) + " no cabe en el campo «" + campo.nombre + "» de la tabla «" +
+                    ctx.ruta + "».");
+    std::memcpy(p, t.data(), t.size());
+}
+
+// Writes a date (D): eight digits, AAAAMMDD; anything else is an error.
+void FechaComoTexto(const Contexto& ctx, char* p, const Valor& valor) {
+    std::string t = ComoTexto(valor);
+    bool digitos = t.size() == 8;
+    for (char c : t) digitos = digitos && c >= '0' && c <= '9';
+    if (!digitos) throw Error("El valor «" + t + "» no es una fecha (AAAAMMDD) " + Nombres(ctx) + ".");
+    std::memcpy(p, t.data(), std::min<size_t>(8, static_cast<size_t>(ctx.campo.longitud)));
+}
+
+// A currency value (Y) in ten-thousandths: a stored one as it is, any other number rounded.
+long long DiezmilesimasParaCampo(const Contexto& ctx, const Valor& valor) {
+    long long v;
+    if (valor.clase == Valor::Moneda) v = valor.entero;
+    else if (!Redondear(ComoReal(ctx, valor) * 10000.0, v))
+        throw Error("El valor " + ComoTexto(valor) + " no cabe " + Nombres(ctx) + ".");
+    return v;
+}
+
 }  // namespace
 
 std::string TextoDeReal(double v) {
@@ -135,25 +201,10 @@ Valor Decodificar(const Campo& campo, Familia familia, const char* registro, con
     Valor v;
     switch (campo.tipo) {
         case 'N':
-        case 'F': {
-            std::string_view t = SinBlancos(SinRelleno(p, static_cast<size_t>(n)));
-            if (t.empty()) return v;
-            if (LeerReal(t, v.real)) {
-                v.clase = Valor::Real;
-            } else {  // a number we cannot read: its text, for the messages
-                v.clase = Valor::Texto;
-                v.texto = pagina.AUtf8(t.data(), t.size());
-            }
-            return v;
-        }
+        case 'F':
+            return NumeroDeTexto(p, n, pagina);
         case 'L':
-            if (n < 1) return v;
-            switch (p[0]) {
-                case 'T': case 't': case 'Y': case 'y': v.clase = Valor::Logico; v.logico = true; break;
-                case 'F': case 'f': case 'N': case 'n': v.clase = Valor::Logico; v.logico = false; break;
-                default: break;  // blank or "?": never set
-            }
-            return v;
+            return n < 1 ? v : LogicoDeByte(p[0]);
         case 'I':
         case '+':
             if (n != 4) break;
@@ -226,34 +277,15 @@ void Codificar(const Contexto& ctx, Familia familia, char* registro, const Valor
     const bool fox = familia == Familia::FoxPro;
     switch (campo.tipo) {
         case 'N':
-        case 'F': {
-            std::string t;
-            bool cabe;
-            if (valor.clase == Valor::Entero && std::llabs(valor.entero) > (1LL << 53)) {
-                t = std::to_string(valor.entero);
-                cabe = static_cast<int>(t.size()) <= n;
-                if (cabe) t.insert(0, static_cast<size_t>(n) - t.size(), ' ');
-            } else {
-                cabe = FormatoFijo(ComoReal(ctx, valor), n, campo.decimales, t);
-            }
-            if (!cabe)
-                throw Error("El valor " + ComoTexto(valor) + " no cabe en el campo «" + campo.nombre + "» de la tabla «" +
-                            ctx.ruta + "».");
-            std::memcpy(p, t.data(), t.size());
+        case 'F':
+            NumeroComoTexto(ctx, p, valor);
             return;
-        }
         case 'L':
             if (n >= 1) p[0] = ComoLogico(ctx, valor) ? 'T' : 'F';
             return;
-        case 'D': {
-            std::string t = ComoTexto(valor);
-            bool digitos = t.size() == 8;
-            for (char c : t) digitos = digitos && c >= '0' && c <= '9';
-            if (!digitos)
-                throw Error("El valor «" + t + "» no es una fecha (AAAAMMDD) " + Nombres(ctx) + ".");
-            std::memcpy(p, t.data(), std::min<size_t>(8, static_cast<size_t>(n)));
+        case 'D':
+            FechaComoTexto(ctx, p, valor);
             return;
-        }
         case 'I':
         case '+':
             if (n != 4) break;
@@ -281,13 +313,7 @@ void Codificar(const Contexto& ctx, Familia familia, char* registro, const Valor
             return;
         case 'Y':
             if (n != 8) break;
-            {
-                long long v;
-                if (valor.clase == Valor::Moneda) v = valor.entero;
-                else if (!Redondear(ComoReal(ctx, valor) * 10000.0, v))
-                    throw Error("El valor " + ComoTexto(valor) + " no cabe " + Nombres(ctx) + ".");
-                PonerLittleEndian(p, 8, static_cast<std::uint64_t>(v));
-            }
+            PonerLittleEndian(p, 8, static_cast<std::uint64_t>(DiezmilesimasParaCampo(ctx, valor)));
             return;
         default:
             break;

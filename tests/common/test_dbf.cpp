@@ -346,6 +346,35 @@ TEST_F(Dbf, CodePageFromTheLanguageByteOrTheLanguageDriverName) {
     }
 }
 
+// FoxPro keeps a text field wider than 255 bytes as its width's low byte in the length
+// byte and its high byte in the decimals byte: NOTA C 300 is stored as 44 and 1.
+TEST_F(Dbf, FoxProTextWiderThan255IsReadAndWrittenWhole) {
+    std::string c(32, '\0');
+    c[0] = '\x30';
+    c[4] = 1;
+    c[8] = 32 + 32 + 1;
+    c[10] = static_cast<char>((1 + 300) & 0xFF);
+    c[11] = static_cast<char>((1 + 300) >> 8);
+    c[29] = '\x03';
+    std::string d(32, '\0');
+    d.replace(0, 4, "NOTA");
+    d[11] = 'C';
+    d[16] = 44;
+    d[17] = 1;
+    std::string texto;
+    for (int i = 0; i < 60; ++i) texto += "abcde";
+    EscribirArchivo(ruta, c + d + "\x0D" + " " + texto + "\x1A");
+
+    TablaDbf t;
+    t.Abrir(ruta);
+    EXPECT_EQ(t.AsString("NOTA"), texto);
+    t.Edit();
+    t.SetString("NOTA", std::string(301, 'z'));
+    t.Post();
+    t.Cerrar();
+    EXPECT_EQ(LeerArchivo(ruta).substr(66, 301), std::string(300, 'z') + "\x1A");
+}
+
 // ---------------------------------------------------------------- navigation and editing
 
 TEST_F(Dbf, DeleteMovesToTheNextRowOrThePreviousOne) {

@@ -389,6 +389,14 @@ class Python : public testing::Test {
 protected:
     CarpetaTemporal carpeta;
     std::string ruta = carpeta / "SOLUC.DBF";
+
+    // The text python3-dbf gives for expresion, with t the table open for reading.
+    std::string LeidoPorPython(const std::string& expresion) {
+        const std::string salida = carpeta / "salida.txt";
+        EjecutarPython(carpeta, "t = dbf.Table(r'" + ruta + "')\nt.open(dbf.READ_ONLY)\nopen(r'" + salida +
+                                    "', 'w', encoding='utf-8').write(" + expresion + ")\n");
+        return LeerArchivo(salida);
+    }
 };
 
 TEST_F(Python, DBaseIIIWithNumericFields) {
@@ -456,6 +464,42 @@ TEST_F(Python, VisualFoxProWithBinaryIntegers) {
     EXPECT_EQ(t.AsString("PROF"), "Ç·ñ");
     t.Next();
     EXPECT_TRUE(t.Eof());
+}
+
+// Dates and currency in a table another engine made: what our engine writes into them is
+// what python3-dbf reads, and a value that is not a date is refused, naming the field.
+TEST_F(Python, DatesAndCurrencyWeWriteAreReadBack) {
+    SOLO_CON_HERRAMIENTAS_LINUX();
+    EjecutarPython(carpeta, "t = dbf.Table(r'" + ruta +
+                                "', 'FECHA D; PRECIO Y; NOMBRE C(10)', dbf_type='vfp', codepage='cp1252')\n"
+                                "t.open(dbf.READ_WRITE)\n"
+                                "t.append((dbf.Date(2001, 1, 1), 1, 'uno'))\n"
+                                "t.close()\n");
+    TablaDbf t;
+    t.Abrir(ruta);
+    t.Edit();
+    t.SetString("FECHA", "20240229");
+    t.SetFloat("PRECIO", 12.3456);
+    t.Post();
+    t.Append();
+    t.SetString("FECHA", "19991231");
+    t.SetFloat("PRECIO", -7.5);
+    t.SetString("NOMBRE", "dos");
+    t.Post();
+    t.Edit();
+    try {
+        t.SetString("FECHA", "31/12/1999");
+        t.Post();
+        ADD_FAILURE() << "una fecha que no es AAAAMMDD se ha escrito";
+    } catch (const ph::Error& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "El valor «31/12/1999» no es una fecha (AAAAMMDD) del campo «FECHA» de la tabla «" + ruta + "».");
+    }
+    t.Cerrar();
+
+    EXPECT_EQ(LeidoPorPython("';'.join('%s|%s|%s' % (r.fecha.strftime('%Y%m%d'), r.precio, r.nombre.strip()) "
+                             "for r in t)"),
+              "20240229|12.3456|uno;19991231|-7.5000|dos");
 }
 
 TEST_F(Python, OtherCodePagesAreConverted) {
