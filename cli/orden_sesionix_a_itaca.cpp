@@ -5,7 +5,7 @@
 #include "common/carpeta.h"
 #include "export/exportacion.h"
 #include "export/guardar_resultado.h"
-#include "transfer/centro.h"
+#include "transfer/cargar_centro.h"
 #include "transfer/plantillas.h"
 #include "transfer/tablas_trabajo.h"
 
@@ -21,7 +21,7 @@ namespace {
 // readable centre file there is nothing to choose: the transfer itself reports the file.
 std::optional<std::string> PlantillaPorOmision(const DocumentoXml* doc, const std::string& rutaCentro,
                                                const std::string& carpeta) {
-    if (!doc || !doc->Raiz().Valido() || doc->Raiz().Nombre() != centro::kCentro) return std::nullopt;
+    if (!doc || !EsCentroItaca(*doc)) return std::nullopt;
     const std::string registrada = PlantillaRegistrada(carpeta);
     const std::vector<std::string> codigos = CodigosPlantilla(*doc);
     if (registrada.empty() || std::find(codigos.begin(), codigos.end(), registrada) == codigos.end())
