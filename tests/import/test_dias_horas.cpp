@@ -2,8 +2,7 @@
 #include "apoyo/tablas_prueba.h"
 #include "transfer/dias_horas.h"
 
-#include "cli_prueba.h"
-
+#include "apoyo/cli_prueba.h"
 #include "common/error.h"
 #include "import/etapas.h"
 

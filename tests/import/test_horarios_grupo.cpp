@@ -2,8 +2,7 @@
 #include "apoyo/tablas_prueba.h"
 #include "import/preguntas.h"
 
-#include "cli_prueba.h"
-
+#include "apoyo/cli_prueba.h"
 #include "import/etapas.h"
 
 #include <gtest/gtest.h>
