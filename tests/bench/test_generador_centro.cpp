@@ -279,7 +279,7 @@ TEST_F(GeneradorCentro, LaTransferenciaHallaLasRarezasDeLasExportacionesReales) 
 
 // The sample school that ./run carries is the generator's profile "ejemplo": the file in
 // examples/ is exactly what it writes.
-TEST_F(GeneradorCentro, SampleProfileWritesTheSampleSchoolOfTheExamples) {
+TEST_F(GeneradorCentro, ElPerfilEjemploEscribeElCentroDeLosEjemplos) {
     const std::string escrito = LeerArchivo(Generar(*carpeta, "ejemplo.xml", "--perfil ejemplo"));
     const std::string esperado = LeerArchivo(Unir(PH_EJEMPLOS, "centro.xml"));
     ASSERT_FALSE(esperado.empty());
@@ -290,7 +290,7 @@ TEST_F(GeneradorCentro, SampleProfileWritesTheSampleSchoolOfTheExamples) {
 
 // Options that do not fit the profile are a usage error, and no file is written: the
 // sample school is one, with no scale and no seed.
-TEST_F(GeneradorCentro, OptionsThatDoNotFitTheProfileAreRefused) {
+TEST_F(GeneradorCentro, LasOpcionesQueNoCasanConElPerfilSeRechazan) {
     struct Caso {
         const char* opciones;
         const char* mensaje;

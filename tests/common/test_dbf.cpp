@@ -348,7 +348,7 @@ TEST_F(Dbf, PaginaDeCodigosPorElByteDeIdiomaOElNombreDelControlador) {
 
 // FoxPro keeps a text field wider than 255 bytes as its width's low byte in the length
 // byte and its high byte in the decimals byte: NOTA C 300 is stored as 44 and 1.
-TEST_F(Dbf, FoxProTextWiderThan255IsReadAndWrittenWhole) {
+TEST_F(Dbf, UnTextoFoxProDeMasDe255SeLeeYSeEscribeEntero) {
     std::string c(32, '\0');
     c[0] = '\x30';
     c[4] = 1;

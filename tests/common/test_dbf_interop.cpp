@@ -468,7 +468,7 @@ TEST_F(Python, VisualFoxProConEnterosBinarios) {
 
 // Dates and currency in a table another engine made: what our engine writes into them is
 // what python3-dbf reads, and a value that is not a date is refused, naming the field.
-TEST_F(Python, DatesAndCurrencyWeWriteAreReadBack) {
+TEST_F(Python, LasFechasYLaMonedaQueEscribimosSeLeenIgual) {
     SOLO_CON_HERRAMIENTAS_LINUX();
     EjecutarPython(carpeta, "t = dbf.Table(r'" + ruta +
                                 "', 'FECHA D; PRECIO Y; NOMBRE C(10)', dbf_type='vfp', codepage='cp1252')\n"
