@@ -108,7 +108,7 @@ std::map<std::string, size_t> ElementosPorSeccion(const DocumentoXml& doc) {
 
 }  // namespace
 
-TEST_F(GeneradorCentro, ScaleOneIsALargeSchoolWithAboutFiftyFiveSections) {
+TEST_F(GeneradorCentro, LaEscalaUnoEsUnCentroGrandeDeUnasCincuentaYCincoSecciones) {
     auto doc = Cargar(s1);
     NodoXml raiz = doc->Raiz();
     ASSERT_TRUE(raiz.Valido());
@@ -128,12 +128,12 @@ TEST_F(GeneradorCentro, ScaleOneIsALargeSchoolWithAboutFiftyFiveSections) {
     EXPECT_EQ(Ejecutar({"xmllint", "--noout", s1}, &salida), 0) << salida;
 }
 
-TEST_F(GeneradorCentro, SameSeedSameBytesOtherSeedOtherSchool) {
+TEST_F(GeneradorCentro, MismaSemillaMismosBytesOtraSemillaOtroCentro) {
     EXPECT_EQ(LeerArchivo(s1), LeerArchivo(s1otra));
     EXPECT_NE(LeerArchivo(s1), LeerArchivo(s1semilla));
 }
 
-TEST_F(GeneradorCentro, Utf8FileCarriesTheSameTexts) {
+TEST_F(GeneradorCentro, ElArchivoUtf8LlevaLosMismosTextos) {
     auto latin = Cargar(s1);
     auto utf8 = Cargar(s1utf8);
     EXPECT_EQ(LeerArchivo(s1utf8).rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>", 0), 0u);
@@ -148,7 +148,7 @@ TEST_F(GeneradorCentro, Utf8FileCarriesTheSameTexts) {
     EXPECT_TRUE(acentos) << "no accented surname: the encoding is not exercised";
 }
 
-TEST_F(GeneradorCentro, ScaleTwoDoublesEverySectionAndKeepsItacaCodesUnique) {
+TEST_F(GeneradorCentro, LaEscalaDosDuplicaCadaSeccionYMantieneUnicosLosCodigosItaca) {
     auto uno = Cargar(s1);
     auto dos = Cargar(s2);
     const auto cuentasUno = ElementosPorSeccion(*uno);
@@ -176,7 +176,7 @@ TEST_F(GeneradorCentro, ScaleTwoDoublesEverySectionAndKeepsItacaCodesUnique) {
 
 // Every reference of a timetable line finds its element, and nearly every line names an
 // assignment the transfer builds (the group's first course and a subject of that course).
-TEST_F(GeneradorCentro, TimetableLinesReferToTheirTemplateGroupCourseSubjectTeacherAndRoom) {
+TEST_F(GeneradorCentro, LasLineasDeHorarioRemitenASuPlantillaGrupoCursoAsignaturaDocenteYAula) {
     auto doc = Cargar(s2);
     auto conjunto = [&](const char* ruta, const char* atributo) {
         std::set<std::string> s;
@@ -227,7 +227,7 @@ TEST_F(GeneradorCentro, TimetableLinesReferToTheirTemplateGroupCourseSubjectTeac
 // The file exercises what real exports bring: repeated initials, rooms without code and
 // with codes that repeat in another letter case, occupations whose codes end alike, long
 // subject codes that shorten to the same code, teachers without second surname.
-TEST_F(GeneradorCentro, TheTransferFindsTheQuirksOfRealExports) {
+TEST_F(GeneradorCentro, LaTransferenciaHallaLasRarezasDeLasExportacionesReales) {
     CarpetaTemporal stemp;
     DialogosGuion dialogos;
     EstadoVentana estado;
@@ -279,7 +279,7 @@ TEST_F(GeneradorCentro, TheTransferFindsTheQuirksOfRealExports) {
 
 // The sample school that ./run carries is the generator's profile "ejemplo": the file in
 // examples/ is exactly what it writes.
-TEST_F(GeneradorCentro, SampleProfileWritesTheSampleSchoolOfTheExamples) {
+TEST_F(GeneradorCentro, ElPerfilEjemploEscribeElCentroDeLosEjemplos) {
     const std::string escrito = LeerArchivo(Generar(*carpeta, "ejemplo.xml", "--perfil ejemplo"));
     const std::string esperado = LeerArchivo(Unir(PH_EJEMPLOS, "centro.xml"));
     ASSERT_FALSE(esperado.empty());
@@ -290,7 +290,7 @@ TEST_F(GeneradorCentro, SampleProfileWritesTheSampleSchoolOfTheExamples) {
 
 // Options that do not fit the profile are a usage error, and no file is written: the
 // sample school is one, with no scale and no seed.
-TEST_F(GeneradorCentro, OptionsThatDoNotFitTheProfileAreRefused) {
+TEST_F(GeneradorCentro, LasOpcionesQueNoCasanConElPerfilSeRechazan) {
     struct Caso {
         const char* opciones;
         const char* mensaje;

@@ -80,7 +80,7 @@ protected:
 
 // ---------------------------------------------------------------- stored layout
 
-TEST_F(Dbf, EmptyTableHasTheLevel7Layout) {
+TEST_F(Dbf, LaTablaVaciaTieneLaDisposicionDelNivel7) {
     const std::string c = LeerArchivo(ruta);
     ASSERT_EQ(c.size(), kCabecera + 1);
     EXPECT_EQ(c[0], '\x04');
@@ -115,7 +115,7 @@ TEST_F(Dbf, EmptyTableHasTheLevel7Layout) {
     EXPECT_EQ(c[kCabecera], '\x1A');
 }
 
-TEST_F(Dbf, RowsAreStoredAsTheLevel7EngineStoresThem) {
+TEST_F(Dbf, LasFilasSeGuardanComoLasGuardaElMotorDeNivel7) {
     {
         TablaDbf t;
         t.Abrir(ruta);
@@ -148,7 +148,7 @@ TEST_F(Dbf, RowsAreStoredAsTheLevel7EngineStoresThem) {
 
 // ---------------------------------------------------------------- values
 
-TEST_F(Dbf, EveryKindComesBackAsWritten) {
+TEST_F(Dbf, CadaTipoVuelveComoSeEscribio) {
     struct Caso { long long numero; double horas; bool tarea; std::string numeroTexto, horasTexto; };
     const Caso casos[] = {
         {0, 0, false, "0", "0"},
@@ -183,7 +183,7 @@ TEST_F(Dbf, EveryKindComesBackAsWritten) {
     EXPECT_TRUE(t.Eof());
 }
 
-TEST_F(Dbf, FieldsNeverSetReadAsBlank) {
+TEST_F(Dbf, CamposNuncaAsignadosSeLeenEnBlanco) {
     TablaDbf t;
     t.Abrir(ruta);
     t.Append();
@@ -196,7 +196,7 @@ TEST_F(Dbf, FieldsNeverSetReadAsBlank) {
     EXPECT_FALSE(t.AsBoolean("TAREA"));
 }
 
-TEST_F(Dbf, ConversionsBetweenKinds) {
+TEST_F(Dbf, ConversionesEntreTipos) {
     TablaDbf t;
     t.Abrir(ruta);
     t.Append();
@@ -218,7 +218,7 @@ TEST_F(Dbf, ConversionsBetweenKinds) {
     EXPECT_EQ(t.AsString("NUMERO"), "");
 }
 
-TEST_F(Dbf, TextThatIsNoNumberIsAnErrorNamingFileFieldAndValue) {
+TEST_F(Dbf, TextoQueNoEsNumeroDaErrorConArchivoCampoYValor) {
     TablaDbf t;
     t.Abrir(ruta);
     Filas(t, {"lunes"});
@@ -235,7 +235,7 @@ TEST_F(Dbf, TextThatIsNoNumberIsAnErrorNamingFileFieldAndValue) {
     EXPECT_EQ(t.AsFloat("HORAS"), 1e12);
 }
 
-TEST_F(Dbf, FieldNamesIgnoreLetterCaseAndUnknownOnesAreErrors) {
+TEST_F(Dbf, NombresDeCampoSinMirarMayusculasYLosDesconocidosSonError) {
     TablaDbf t;
     t.Abrir(ruta);
     t.Append();
@@ -256,7 +256,7 @@ void PrintTo(const CasoTexto& c, std::ostream* os) { *os << c.escrito; }
 
 class DbfTexto : public Dbf, public testing::WithParamInterface<CasoTexto> {};
 
-TEST_P(DbfTexto, StoredInWindows1252AndCutToWidth) {
+TEST_P(DbfTexto, SeGuardaEnWindows1252YSeCortaAlAncho) {
     {
         TablaDbf t;
         t.Abrir(ruta);
@@ -283,7 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasoTexto{k85, "Fernández Martínez, María Àngels de la Concepció Ibáñez i Pérez-Güell del PlaÑúñ"},
         CasoTexto{"", ""}));
 
-TEST_F(Dbf, EightyFiveCharactersKeepTheFirstEighty) {
+TEST_F(Dbf, DeOchentaYCincoCaracteresQuedanLosOchentaPrimeros) {
     const std::string texto(85, 'x');
     TablaDbf t;
     t.Abrir(ruta);
@@ -308,7 +308,7 @@ std::string TablaDBaseIII(unsigned char idioma, const std::string& bytes) {
     return c + d + "\x0D" + " " + bytes + std::string(4 - bytes.size(), ' ') + "\x1A";
 }
 
-TEST_F(Dbf, CodePageFromTheLanguageByteOrTheLanguageDriverName) {
+TEST_F(Dbf, PaginaDeCodigosPorElByteDeIdiomaOElNombreDelControlador) {
     const std::string bytes = "\x80\xA4";
     struct Caso { int idioma; const char* nombre; const char* texto; };
     const Caso casos[] = {
@@ -348,7 +348,7 @@ TEST_F(Dbf, CodePageFromTheLanguageByteOrTheLanguageDriverName) {
 
 // FoxPro keeps a text field wider than 255 bytes as its width's low byte in the length
 // byte and its high byte in the decimals byte: NOTA C 300 is stored as 44 and 1.
-TEST_F(Dbf, FoxProTextWiderThan255IsReadAndWrittenWhole) {
+TEST_F(Dbf, UnTextoFoxProDeMasDe255SeLeeYSeEscribeEntero) {
     std::string c(32, '\0');
     c[0] = '\x30';
     c[4] = 1;
@@ -377,7 +377,7 @@ TEST_F(Dbf, FoxProTextWiderThan255IsReadAndWrittenWhole) {
 
 // ---------------------------------------------------------------- navigation and editing
 
-TEST_F(Dbf, DeleteMovesToTheNextRowOrThePreviousOne) {
+TEST_F(Dbf, DeletePasaALaFilaSiguienteOALaAnterior) {
     TablaDbf t;
     t.Abrir(ruta);
     Filas(t, {"A", "B", "C", "D"});
@@ -406,7 +406,7 @@ TEST_F(Dbf, DeleteMovesToTheNextRowOrThePreviousOne) {
     EXPECT_EQ(t.RecordCount(), 0);
 }
 
-TEST_F(Dbf, DeletingWhileWalkingKeepsTheOthers) {
+TEST_F(Dbf, BorrarAlRecorrerConservaLasDemas) {
     // The pruning loop: delete what is not wanted, move on past what is.
     TablaDbf t;
     t.Abrir(ruta);
@@ -419,7 +419,7 @@ TEST_F(Dbf, DeletingWhileWalkingKeepsTheOthers) {
     EXPECT_EQ(Codigos(t), (std::vector<std::string>{"A", "B"}));
 }
 
-TEST_F(Dbf, PackRemovesDeletedRowsFromTheFile) {
+TEST_F(Dbf, PackQuitaDelArchivoLasFilasBorradas) {
     TablaDbf t;
     t.Abrir(ruta);
     Filas(t, {"A", "B", "C", "D", "E"});
@@ -447,7 +447,7 @@ TEST_F(Dbf, PackRemovesDeletedRowsFromTheFile) {
     EXPECT_EQ(entradas, 1);  // no temporary file left behind
 }
 
-TEST_F(Dbf, EditChangesTheRowInPlace) {
+TEST_F(Dbf, EditCambiaLaFilaEnSuSitio) {
     TablaDbf t;
     t.Abrir(ruta);
     Filas(t, {"A", "B", "C"});
@@ -464,7 +464,7 @@ TEST_F(Dbf, EditChangesTheRowInPlace) {
     EXPECT_EQ(t.AsFloat("HORAS"), 1);
 }
 
-TEST_F(Dbf, PendingChangesAreSettledAsThePlatformsTablesDo) {
+TEST_F(Dbf, LosCambiosPendientesSeResuelvenComoEnLasTablasDeLaPlataforma) {
     TablaDbf t;
     t.Abrir(ruta);
     Filas(t, {"A"});
@@ -488,7 +488,7 @@ TEST_F(Dbf, PendingChangesAreSettledAsThePlatformsTablesDo) {
     EXPECT_EQ(Codigos(t), (std::vector<std::string>{"A", "B", "D"}));
 }
 
-TEST_F(Dbf, EditOfAnEmptyTableAppends) {
+TEST_F(Dbf, EditDeUnaTablaVaciaAnadeUnaFila) {
     TablaDbf t;
     t.Abrir(ruta);
     EXPECT_TRUE(t.Eof());
@@ -498,7 +498,7 @@ TEST_F(Dbf, EditOfAnEmptyTableAppends) {
     EXPECT_EQ(Codigos(t), (std::vector<std::string>{"A"}));
 }
 
-TEST_F(Dbf, MovedTableKeepsWorking) {
+TEST_F(Dbf, UnaTablaMovidaSigueFuncionando) {
     TablaDbf a;
     a.Abrir(ruta);
     Filas(a, {"A"});
@@ -513,7 +513,7 @@ TEST_F(Dbf, MovedTableKeepsWorking) {
 
 // ---------------------------------------------------------------- Locate
 
-TEST_F(Dbf, LocateFindsTheFirstMatchInStoredOrder) {
+TEST_F(Dbf, LocateHallaLaPrimeraCoincidenciaEnElOrdenGuardado) {
     TablaDbf t;
     t.Abrir(ruta);
     const char* filas[][2] = {{"A", "1"}, {"B", "2"}, {"A", "3"}, {"b", "4"}, {"", "5"}, {"A", "6"}};
@@ -545,7 +545,7 @@ TEST_F(Dbf, LocateFindsTheFirstMatchInStoredOrder) {
     EXPECT_TRUE(Contiene(MensajeDeError([&] { t.Locate("CODIGO;NOMBRE", std::vector<std::string>{"A"}); }), {ruta}));
 }
 
-TEST_F(Dbf, LocateFollowsEditsDeletesAppendsAndPack) {
+TEST_F(Dbf, LocateSigueEdicionesBorradosAltasYPack) {
     TablaDbf t;
     t.Abrir(ruta);
     Filas(t, {"A", "B", "A", "C"});
@@ -576,7 +576,7 @@ TEST_F(Dbf, LocateFollowsEditsDeletesAppendsAndPack) {
     EXPECT_EQ(t.RecNo(), 3);
 }
 
-TEST_F(Dbf, ManyRowsManyLookups) {
+TEST_F(Dbf, MuchasFilasMuchasBusquedas) {
     // A transfer's pattern on a large table: append, look up an earlier row, change it.
     constexpr int n = 60000;
     TablaDbf t;
@@ -610,7 +610,7 @@ TEST_F(Dbf, ManyRowsManyLookups) {
 
 // ---------------------------------------------------------------- writes reach the file
 
-TEST_F(Dbf, FileIsAValidTableWhileRowsArePosted) {
+TEST_F(Dbf, ElArchivoEsUnaTablaValidaMientrasSeGuardanFilas) {
     TablaDbf escritor;
     escritor.Abrir(ruta, false);
     for (int i = 0; i < 5000; ++i) {
@@ -633,7 +633,7 @@ TEST_F(Dbf, FileIsAValidTableWhileRowsArePosted) {
 
 class DbfFallos : public Dbf, public testing::WithParamInterface<int> {};
 
-TEST_P(DbfFallos, AFailedWriteLeavesAValidTable) {
+TEST_P(DbfFallos, UnaEscrituraFallidaDejaUnaTablaValida) {
     int guardadas = 0;
     {
         TablaDbf t;
@@ -685,7 +685,7 @@ TEST_P(DbfFallos, AFailedWriteLeavesAValidTable) {
 // the new rows and the header.
 INSTANTIATE_TEST_SUITE_P(Escrituras, DbfFallos, testing::Values(0, 1, 2, 3, 4, 7));
 
-TEST_F(Dbf, AFailedCloseStillLetsTheFileGo) {
+TEST_F(Dbf, UnCierreFallidoSueltaIgualmenteElArchivo) {
     TablaDbf t;
     t.Abrir(ruta);
     Filas(t, {"A", "B"});
@@ -699,7 +699,7 @@ TEST_F(Dbf, AFailedCloseStillLetsTheFileGo) {
     EXPECT_EQ(Codigos(t), (std::vector<std::string>{"A", "B"}));
 }
 
-TEST_F(Dbf, AFailedPackLeavesTheFileAsItWas) {
+TEST_F(Dbf, UnPackFallidoDejaElArchivoComoEstaba) {
     TablaDbf t;
     t.Abrir(ruta);
     Filas(t, {"A", "B", "C"});
@@ -726,7 +726,7 @@ TEST_F(Dbf, AFailedPackLeavesTheFileAsItWas) {
 
 // ---------------------------------------------------------------- creation
 
-TEST_F(Dbf, CreateReplacesATableWithOtherFieldsWhole) {
+TEST_F(Dbf, CrearSustituyeEnteraUnaTablaDeOtrosCampos) {
     {
         TablaDbf t;
         t.Abrir(ruta);
@@ -745,7 +745,7 @@ TEST_F(Dbf, CreateReplacesATableWithOtherFieldsWhole) {
     EXPECT_EQ(campos[1].tipo, TipoCampo::Entero);
 }
 
-TEST_F(Dbf, CreateRefusesFieldListsItCannotStore) {
+TEST_F(Dbf, CrearRechazaListasDeCamposQueNoPuedeGuardar) {
     const std::vector<std::vector<DefCampo>> malas = {
         {},
         {{"", TipoCampo::Texto, 5}},
@@ -763,7 +763,7 @@ TEST_F(Dbf, CreateRefusesFieldListsItCannotStore) {
 
 // ---------------------------------------------------------------- missing and damaged files
 
-TEST_F(Dbf, MissingFolderOrFileIsAnErrorNamingIt) {
+TEST_F(Dbf, CarpetaOArchivoQueFaltaDaErrorConSuNombre) {
     TablaDbf t;
     const std::string sinCarpeta = carpeta / "no/existe/PROFT.DBF";
     EXPECT_TRUE(Contiene(MensajeDeError([&] { t.Abrir(sinCarpeta); }), {carpeta / "no/existe/", sinCarpeta}));
@@ -789,7 +789,7 @@ void PonerPalabra(std::string& c, size_t pos, unsigned v) {
     c[pos + 1] = static_cast<char>(v >> 8);
 }
 
-TEST_P(DbfDanado, IsRefusedWithAClearMessage) {
+TEST_P(DbfDanado, SeRechazaConUnMensajeClaro) {
     {
         TablaDbf t;
         t.Abrir(ruta);
@@ -843,7 +843,7 @@ void LeerTodo(const std::string& ruta) {
     }
 }
 
-TEST_F(Dbf, NoDamageToHeaderOrLengthGoesOutOfBounds) {
+TEST_F(Dbf, NingunDanoEnCabeceraOLongitudSaleDeLosLimites) {
     {
         TablaDbf t;
         t.Abrir(ruta);
@@ -870,7 +870,7 @@ TEST_F(Dbf, NoDamageToHeaderOrLengthGoesOutOfBounds) {
 
 // ---------------------------------------------------------------- exclusive use
 
-TEST_F(Dbf, AnotherHolderMakesOpeningFail) {
+TEST_F(Dbf, OtroProcesoQueLaRetieneImpideAbrirla) {
     // A second process holds the file while the test opens it.
     struct Caso { Retencion suya; bool exclusivo; bool falla; };
     const Caso casos[] = {{Retencion::Exclusiva, true, true},
@@ -890,7 +890,7 @@ TEST_F(Dbf, AnotherHolderMakesOpeningFail) {
     EXPECT_TRUE(Contiene(MensajeDeError([&] { TablaDbf::Crear(ruta, kCampos); }), {ruta, "en uso"}));
 }
 
-TEST_F(Dbf, ExclusiveUseHoldsOffOtherTablesOfTheSameProcessToo) {
+TEST_F(Dbf, ElUsoExclusivoDetieneTambienAOtrasTablasDelMismoProceso) {
     TablaDbf a;
     a.Abrir(ruta, true);
     TablaDbf b;

@@ -201,7 +201,7 @@ protected:
 
 // ---------------------------------------------------------------- TDbf reads ours
 
-TEST_P(TablaDeTrabajo, TDbfReadsWhatOurEngineWrote) {
+TEST_P(TablaDeTrabajo, TDbfLeeLoQueEscribioNuestroMotor) {
     SOLO_CON_HERRAMIENTAS_LINUX();
     const TablaTrabajo& tabla = *GetParam();
     CrearTablaTrabajo(carpeta.ruta(), tabla);
@@ -241,7 +241,7 @@ TEST_P(TablaDeTrabajo, TDbfReadsWhatOurEngineWrote) {
     }
 }
 
-TEST_P(TablaDeTrabajo, OurFileEqualsTDbfsByteForByte) {
+TEST_P(TablaDeTrabajo, NuestroArchivoEsElDeTDbfByteAByte) {
     SOLO_CON_HERRAMIENTAS_LINUX();
     const Descripcion d = DeTablaDeTrabajo(*GetParam());
     const std::string nuestro = carpeta / "NUESTRO.DBF", suyo = carpeta / "SUYO.DBF";
@@ -268,7 +268,7 @@ protected:
     CarpetaTemporal carpeta;
 };
 
-TEST_P(MismosBytes, OurFileEqualsTDbfs) {
+TEST_P(MismosBytes, NuestroArchivoEsElDeTDbf) {
     SOLO_CON_HERRAMIENTAS_LINUX();
     const std::string nuestro = carpeta / "NUESTRO.DBF", suyo = carpeta / "SUYO.DBF";
     EscribirConNosotros(GetParam().d, nuestro);
@@ -320,7 +320,7 @@ protected:
     CarpetaTemporal carpeta;
 };
 
-TEST_P(LeemosTDbf, WithTheRightValues) {
+TEST_P(LeemosTDbf, ConLosValoresCorrectos) {
     SOLO_CON_HERRAMIENTAS_LINUX();
     const CasoLectura& c = GetParam();
     const std::string ruta = carpeta / "TABLA.DBF";
@@ -399,7 +399,7 @@ protected:
     }
 };
 
-TEST_F(Python, DBaseIIIWithNumericFields) {
+TEST_F(Python, DBaseIIIConCamposNumericos) {
     SOLO_CON_HERRAMIENTAS_LINUX();
     EjecutarPython(carpeta, "t = dbf.Table(r'" + ruta +
                                 "', 'ASIG C(10); TAREA C(10); DIA N(1,0); HORA N(3,0); MARCO C(1); PROF C(20); "
@@ -441,7 +441,7 @@ TEST_F(Python, DBaseIIIWithNumericFields) {
     EXPECT_EQ(LeerArchivo(salida), "Ç|7|1.5|Mònica|4");
 }
 
-TEST_F(Python, VisualFoxProWithBinaryIntegers) {
+TEST_F(Python, VisualFoxProConEnterosBinarios) {
     SOLO_CON_HERRAMIENTAS_LINUX();
     EjecutarPython(carpeta, "t = dbf.Table(r'" + ruta +
                                 "', 'ASIG C(10); DIA I; HORA I; PRECIO Y; PESO B; PROF C(20)', "
@@ -468,7 +468,7 @@ TEST_F(Python, VisualFoxProWithBinaryIntegers) {
 
 // Dates and currency in a table another engine made: what our engine writes into them is
 // what python3-dbf reads, and a value that is not a date is refused, naming the field.
-TEST_F(Python, DatesAndCurrencyWeWriteAreReadBack) {
+TEST_F(Python, LasFechasYLaMonedaQueEscribimosSeLeenIgual) {
     SOLO_CON_HERRAMIENTAS_LINUX();
     EjecutarPython(carpeta, "t = dbf.Table(r'" + ruta +
                                 "', 'FECHA D; PRECIO Y; NOMBRE C(10)', dbf_type='vfp', codepage='cp1252')\n"
@@ -502,7 +502,7 @@ TEST_F(Python, DatesAndCurrencyWeWriteAreReadBack) {
               "20240229|12.3456|uno;19991231|-7.5000|dos");
 }
 
-TEST_F(Python, OtherCodePagesAreConverted) {
+TEST_F(Python, OtrasPaginasDeCodigosSeConvierten) {
     SOLO_CON_HERRAMIENTAS_LINUX();
     struct Caso { const char* pagina; const char* texto; };
     const Caso casos[] = {{"cp850", "Àngels Ñúñez ç"}, {"cp437", "Ñandú"}, {"cp1250", "Łódź Żółć"},
@@ -527,7 +527,7 @@ TEST_F(Python, OtherCodePagesAreConverted) {
 
 // ---------------------------------------------------------------- TDbf reads our changes
 
-TEST(Interop, TDbfReadsOurChangesToItsLevel4Table) {
+TEST(Interop, TDbfLeeNuestrosCambiosEnSuTablaDeNivel4) {
     SOLO_CON_HERRAMIENTAS_LINUX();
     CarpetaTemporal carpeta;
     const std::string ruta = carpeta / "N4.DBF";
@@ -561,7 +561,7 @@ TEST(Interop, TDbfReadsOurChangesToItsLevel4Table) {
 
 // ---------------------------------------------------------------- stored fixtures
 
-TEST(Interop, FixturesOfOtherEnginesAndCodePages) {
+TEST(Interop, DatosDeOtrosMotoresYPaginasDeCodigos) {
     // tests/data/dbf/LEEME.txt tells how each was made.
     struct Caso { const char* archivo; const char* campo; std::vector<std::string> valores; };
     const Caso casos[] = {

@@ -30,7 +30,7 @@ protected:
     CarpetaTemporal stemp;
 };
 
-TEST_P(Creacion, LeavesAnEmptyTableWithExactlyTheLayoutsFields) {
+TEST_P(Creacion, DejaUnaTablaVaciaConLosCamposExactosDeSuDisposicion) {
     const TablaTrabajo& tabla = *GetParam();
     // An earlier run's table with other fields and rows is replaced whole.
     const std::string ruta = stemp / (std::string(tabla.nombre) + ".DBF");
@@ -61,14 +61,14 @@ TEST_P(Creacion, LeavesAnEmptyTableWithExactlyTheLayoutsFields) {
 INSTANTIATE_TEST_SUITE_P(Siete, Creacion, testing::ValuesIn(TablasTrabajo()),
                          [](const auto& i) { return std::string(i.param->nombre); });
 
-TEST(TablasTrabajo, SevenInTransferOrder) {
+TEST(TablasTrabajo, SieteEnElOrdenDeLaTransferencia) {
     std::vector<std::string> nombres;
     for (const TablaTrabajo* t : TablasTrabajo()) nombres.push_back(t->nombre);
     EXPECT_EQ(nombres, (std::vector<std::string>{"PROFT", "CURSOST", "GRUPOST", "ASIGNOMT", "AULAT", "ASIGT",
                                                  "DIASHORAST"}));
 }
 
-TEST(TablasTrabajo, ALeftoverIndexGoesEvenWithoutItsTable) {
+TEST(TablasTrabajo, UnIndiceSobranteSeBorraAunqueFalteSuTabla) {
     for (const char* indice : {"PROFT.MDX", "proft.mdx"}) {
         CarpetaTemporal stemp;
         EscribirArchivo(stemp / indice, "indice");
@@ -78,7 +78,7 @@ TEST(TablasTrabajo, ALeftoverIndexGoesEvenWithoutItsTable) {
     }
 }
 
-TEST(TablasTrabajo, BorrarTablaRemovesDataAndIndexAndMindsNothingMissing) {
+TEST(TablasTrabajo, BorrarTablaQuitaDatosEIndiceSinQuejarseDeLoQueFalta) {
     CarpetaTemporal stemp;
     EscribirArchivo(stemp / "aulat.dbf", "x");
     EscribirArchivo(stemp / "AULAT.MDX", "x");
@@ -88,7 +88,7 @@ TEST(TablasTrabajo, BorrarTablaRemovesDataAndIndexAndMindsNothingMissing) {
     EXPECT_NO_THROW(BorrarTabla(stemp / "no-existe", "AULAT"));
 }
 
-TEST(TablasTrabajo, FileNamesAreFoundWhateverTheirLetterCase) {
+TEST(TablasTrabajo, LosArchivosSeHallanSinMirarMayusculas) {
     CarpetaTemporal stemp;
     TablaDbf::Crear(stemp / "soluc.dbf", {{"ASIG", TipoCampo::Texto, 10}});
 #ifdef _WIN32
@@ -110,7 +110,7 @@ TEST(TablasTrabajo, FileNamesAreFoundWhateverTheirLetterCase) {
     EXPECT_EQ(RutaTabla(stemp.ruta(), "ASIGT"), stemp / "ASIGT.DBF");
 }
 
-TEST(TablasTrabajo, ATableOfAnotherLetterCaseIsReplacedNotDoubled) {
+TEST(TablasTrabajo, UnaTablaConOtrasMayusculasSeSustituyeSinDuplicarse) {
     CarpetaTemporal stemp;
     TablaDbf::Crear(stemp / "grupost.dbf", {{"VIEJO", TipoCampo::Texto, 3}});
     CrearVacia(stemp.ruta(), TablaGRUPOST());  // under the name it has
@@ -122,7 +122,7 @@ TEST(TablasTrabajo, ATableOfAnotherLetterCaseIsReplacedNotDoubled) {
     EXPECT_TRUE(t.TieneCampo("TUTOR"));
 }
 
-TEST(TablasTrabajo, MissingFolderOrTableAndExclusiveUseAreErrorsNamingThem) {
+TEST(TablasTrabajo, CarpetaOTablaQueFaltanYUsoExclusivoSonErroresConSuNombre) {
     CarpetaTemporal stemp;
     const std::string sinCarpeta = stemp / "STEMP";
     try {
@@ -149,7 +149,7 @@ TEST(TablasTrabajo, MissingFolderOrTableAndExclusiveUseAreErrorsNamingThem) {
     }
 }
 
-TEST(Carpeta, ExchangeFolderFromTheEnvironment) {
+TEST(Carpeta, CarpetaDeIntercambioDelEntorno) {
     {
         ph::prueba::VariableTemporal otra("PASAHORARIO_STEMP", "D:\\Horarios\\otra");
         EXPECT_EQ(CarpetaIntercambio(), "D:\\Horarios\\otra");

@@ -61,13 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
         CasoTexto{"Iniciales", "Educació Física i Esport", 0, "FE"},
         CasoTexto{"Iniciales", "Tutoria amb Àngels", 0, "À"}));
 
-TEST(Texto, CodeUnitsCountAsCharacters) {
+TEST(Texto, CadaUnidadDeCodigoCuentaComoUnCaracter) {
     EXPECT_EQ(Longitud("Música"), 6);
     EXPECT_EQ(Longitud("\xF0\x9F\x98\x80"), 2);  // one character outside the BMP: two units
     EXPECT_EQ(MayusculasAscii("Música"), "MúSICA");
 }
 
-TEST(Texto, QuitarControlesStripsEverythingUpToBlank) {
+TEST(Texto, QuitarControlesQuitaTodoHastaElBlanco) {
     EXPECT_EQ(QuitarControles("\t A1 \r\n"), "A1");
     EXPECT_EQ(QuitarControles("\x01\x1F"), "");
 }

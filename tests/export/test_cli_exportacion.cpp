@@ -1,9 +1,8 @@
 // pasahorario-cli sesionix-a-itaca, run as a program after an import of the sample school
 // and a solution from the program that plays Sesionix: the schedule file, the template
 // it takes, the options, the exit status and what a refused or failed run leaves behind.
-#include "import/cli_prueba.h"
-
 #include "apoyo/apoyo.h"
+#include "apoyo/cli_prueba.h"
 #include "apoyo/en_linux.h"
 #include "common/dbf/dbf.h"
 #include "common/texto.h"

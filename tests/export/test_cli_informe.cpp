@@ -1,9 +1,8 @@
 // The transfer report through pasahorario-cli: the CSV file as another program reads it,
 // the summary by category, the trial run that changes nothing, and the schedule file that
 // is the same with or without a report.
-#include "import/cli_prueba.h"
-
 #include "apoyo/apoyo.h"
+#include "apoyo/cli_prueba.h"
 #include "apoyo/en_linux.h"
 #include "common/dbf/dbf.h"
 #include "export/exportacion.h"

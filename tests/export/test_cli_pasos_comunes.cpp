@@ -1,9 +1,8 @@
 // What both commands of pasahorario-cli do around the transfer, written out whole: the
 // exchange folder is checked before anything else, and a transfer that finds an input
 // missing names each missing file by its role and its real path, in a trial run too.
-#include "import/cli_prueba.h"
-
 #include "apoyo/apoyo.h"
+#include "apoyo/cli_prueba.h"
 
 #include <gtest/gtest.h>
 

@@ -37,7 +37,7 @@ public:
 
 }  // namespace
 
-TEST(LecturaUnica, BothTransfersHandTheDialogTheLoadedCentreFile) {
+TEST(LecturaUnica, AmbasTransferenciasDanAlDialogoElCentroCargado) {
     DocumentoXml esperado;
     ASSERT_TRUE(esperado.Cargar(kEjemplo));
     const std::vector<std::string> codigos = CodigosPlantilla(esperado);
@@ -66,7 +66,7 @@ TEST(LecturaUnica, BothTransfersHandTheDialogTheLoadedCentreFile) {
 
 // The export given a loaded document works on it and does not read the file again: the
 // file changed on disk after the loading does not reach the schedule file.
-TEST(LecturaUnica, ExportWorksOnTheDocumentItIsGiven) {
+TEST(LecturaUnica, LaExportacionTrabajaSobreElDocumentoQueRecibe) {
     CarpetaTemporal stemp, entrada;
     DialogosGuion d;
     EstadoVentana estado;

@@ -41,7 +41,7 @@ protected:
     void Contenidos(const std::string& elementos) { Centro("<contenidos>" + elementos + "</contenidos>"); }
 };
 
-TEST_F(Asignaciones, ASingleSubjectGivesOneFullRowPerGroupOfItsCourseInGroupOrder) {
+TEST_F(Asignaciones, UnaAsignaturaDaUnaFilaEnteraPorGrupoDeSuCursoEnOrdenDeGrupos) {
     Contenidos(Contenido("m1", "c1"));
     PrepararAsignaciones(ctx);
 
@@ -59,7 +59,7 @@ TEST_F(Asignaciones, ASingleSubjectGivesOneFullRowPerGroupOfItsCourseInGroupOrde
     EXPECT_EQ(filas[1], segunda);
 }
 
-TEST_F(Asignaciones, RowsGoSubjectBySubjectAndARepeatedSubjectRepeatsItsRows) {
+TEST_F(Asignaciones, FilasAsignaturaPorAsignaturaYUnaRepetidaRepiteSusFilas) {
     Contenidos(Contenido("m1", "c1") + Contenido("h1", "c2") + Contenido("m1", "c1") +
                Contenido("h1", "c9"));  // a course without groups
     PrepararAsignaciones(ctx);
@@ -71,13 +71,13 @@ TEST_F(Asignaciones, RowsGoSubjectBySubjectAndARepeatedSubjectRepeatsItsRows) {
     EXPECT_EQ(filas[1], filas[4]);
 }
 
-TEST_F(Asignaciones, AGroupWithoutCourseGetsNoRow) {
+TEST_F(Asignaciones, UnGrupoSinCursoNoRecibeFila) {
     Contenidos(Contenido("m1", "c1") + Contenido("h1", "c2"));
     PrepararAsignaciones(ctx);
     for (const Fila& f : Leer(TablaASIGT())) EXPECT_NE(f.at("CGRUP"), "SIN");
 }
 
-TEST_F(Asignaciones, NoSubjectsLeaveTheTableEmptyWithItsFields) {
+TEST_F(Asignaciones, SinAsignaturasLaTablaQuedaVaciaConSusCampos) {
     Centro("<contenidos/>");
     PrepararAsignaciones(ctx);
     TablaDbf t;
@@ -98,7 +98,7 @@ void PrintTo(const CasoCodigo& c, std::ostream* os) { *os << c.nombre; }
 
 class BusquedaCodigo : public Asignaciones, public ::testing::WithParamInterface<CasoCodigo> {};
 
-TEST_P(BusquedaCodigo, FindsTheSesionixCode) {
+TEST_P(BusquedaCodigo, HallaElCodigoDeSesionix) {
     const CasoCodigo& c = GetParam();
     ctx.idioma = c.idioma;
     Contenidos(Contenido(c.codigo, "c1", c.val, c.cas));
@@ -117,24 +117,24 @@ TEST_P(BusquedaCodigo, FindsTheSesionixCode) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, BusquedaCodigo,
     ::testing::Values(
-        CasoCodigo{"ByCode", "VALENCIÁ", "m1", "Lengua", "Lengua", "MAT", "m1"},
-        CasoCodigo{"ByCodeWhateverTheLanguage", "INGLÉS", "m1", "", "", "MAT", "m1"},
-        CasoCodigo{"CodeTrimmed", "VALENCIÁ", "  m1 ", "", "", "MAT", "m1"},
-        CasoCodigo{"CodeCaseCounts", "INGLÉS", "M1", "", "", "", ""},
-        CasoCodigo{"CastilianName", "CASTELLANO", "zz", "", "Lengua", "LEN", "zz"},
-        CasoCodigo{"CastilianNeverTriesValencian", "CASTELLANO", "zz", "Lengua", "Otra", "", ""},
-        CasoCodigo{"ValencianName", "VALENCIÁ", "zz", "Lengua", "", "LEN", "zz"},
-        CasoCodigo{"ValencianNeverTriesCastilian", "VALENCIÁ", "zz", "Otra", "Lengua", "", ""},
-        CasoCodigo{"OtherLanguageTriesNoName", "valencià", "zz", "Lengua", "Lengua", "", ""},
-        CasoCodigo{"NameTrimmed", "VALENCIÁ", "zz", "  Lengua ", "", "LEN", "zz"},
-        CasoCodigo{"NameCaseCounts", "VALENCIÁ", "zz", "lengua", "", "", ""},
-        CasoCodigo{"NameInnerSpacingCounts", "CASTELLANO", "zz", "", "Len gua", "", ""},
-        CasoCodigo{"NonAsciiName", "VALENCIÁ", "zz", "Història", "", "HIS", "zz"},
-        CasoCodigo{"EmptyCodeFoundCountsAsNotFound", "VALENCIÁ", "vacio", "Lengua", "", "LEN", "vacio"},
-        CasoCodigo{"EmptyCodeAndNoName", "VALENCIÁ", "vacio", "Nada", "", "", ""}),
+        CasoCodigo{"PorCodigo", "VALENCIÁ", "m1", "Lengua", "Lengua", "MAT", "m1"},
+        CasoCodigo{"PorCodigoSeaCualSeaElIdioma", "INGLÉS", "m1", "", "", "MAT", "m1"},
+        CasoCodigo{"CodigoRecortado", "VALENCIÁ", "  m1 ", "", "", "MAT", "m1"},
+        CasoCodigo{"CodigoDistingueMayusculas", "INGLÉS", "M1", "", "", "", ""},
+        CasoCodigo{"NombreCastellano", "CASTELLANO", "zz", "", "Lengua", "LEN", "zz"},
+        CasoCodigo{"CastellanoNuncaPruebaValenciano", "CASTELLANO", "zz", "Lengua", "Otra", "", ""},
+        CasoCodigo{"NombreValenciano", "VALENCIÁ", "zz", "Lengua", "", "LEN", "zz"},
+        CasoCodigo{"ValencianoNuncaPruebaCastellano", "VALENCIÁ", "zz", "Otra", "Lengua", "", ""},
+        CasoCodigo{"OtroIdiomaNoPruebaNingunNombre", "valencià", "zz", "Lengua", "Lengua", "", ""},
+        CasoCodigo{"NombreRecortado", "VALENCIÁ", "zz", "  Lengua ", "", "LEN", "zz"},
+        CasoCodigo{"NombreDistingueMayusculas", "VALENCIÁ", "zz", "lengua", "", "", ""},
+        CasoCodigo{"NombreDistingueEspaciosInteriores", "CASTELLANO", "zz", "", "Len gua", "", ""},
+        CasoCodigo{"NombreNoAscii", "VALENCIÁ", "zz", "Història", "", "HIS", "zz"},
+        CasoCodigo{"CodigoVacioHalladoCuentaComoNoHallado", "VALENCIÁ", "vacio", "Lengua", "", "LEN", "vacio"},
+        CasoCodigo{"CodigoVacioYSinNombre", "VALENCIÁ", "vacio", "Nada", "", "", ""}),
     [](const ::testing::TestParamInfo<CasoCodigo>& i) { return std::string(i.param.nombre); });
 
-TEST(AsignacionesSinAtributos, MissingAttributesReadAsEmpty) {
+TEST(AsignacionesSinAtributos, AtributosQueFaltanSeLeenVacios) {
     CarpetaTemporal stemp, entrada;
     DialogosGuion d;
     DocumentoXml doc;

@@ -14,7 +14,7 @@
 //   comes after the occupation lines;
 // - the frame is the chosen template's.
 #include "apoyo/apoyo.h"
-#include "import/cli_prueba.h"
+#include "apoyo/cli_prueba.h"
 #include "import/importacion.h"
 
 #include <gtest/gtest.h>

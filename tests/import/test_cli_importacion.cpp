@@ -5,9 +5,8 @@
 // folder "centro" holds all seven for a run with the defaults; the folder of another case
 // holds only the tables that differ from those. PH_REGENERAR=1 rewrites the dumps from the
 // program's output (to be reviewed by hand before they are committed).
-#include "import/cli_prueba.h"
-
 #include "apoyo/apoyo.h"
+#include "apoyo/cli_prueba.h"
 #include "common/dbf/dbf.h"
 #include "transfer/tablas_trabajo.h"
 

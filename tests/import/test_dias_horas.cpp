@@ -2,8 +2,7 @@
 #include "apoyo/tablas_prueba.h"
 #include "transfer/dias_horas.h"
 
-#include "cli_prueba.h"
-
+#include "apoyo/cli_prueba.h"
 #include "common/error.h"
 #include "import/etapas.h"
 
@@ -31,7 +30,7 @@ protected:
 const Lista kSeis{" 1 de 08:00 a 08:55", " 2 de 08:55 a 09:50", " 3 de 09:50 a 10:45",
                   " 4 de 11:15 a 12:10", " 5 de 12:10 a 13:05", " 6 de 13:05 a 14:00"};
 
-TEST_F(DiasHoras, SevenRowsPerLineLineByLine) {
+TEST_F(DiasHoras, SieteFilasPorLineaLineaALinea) {
     const auto filas = Crear(kSeis);
     ASSERT_EQ(filas.size(), 42u);
     for (size_t i = 0; i < filas.size(); ++i) {
@@ -50,7 +49,7 @@ TEST_F(DiasHoras, SevenRowsPerLineLineByLine) {
     EXPECT_EQ(filas[27], esperada);
 }
 
-TEST_F(DiasHoras, TheTenthLineGivesDihoOf110) {
+TEST_F(DiasHoras, LaDecimaLineaDaDihoDe110) {
     Lista lineas;
     for (int i = 1; i <= 10; ++i) lineas.push_back((i < 10 ? " " : "") + std::to_string(i) + " de 08:00 a 08:55");
     const auto filas = Crear(lineas);
@@ -67,7 +66,7 @@ void PrintTo(const CasoLinea& c, std::ostream* os) { *os << c.linea; }
 
 class UnaLinea : public DiasHoras, public ::testing::WithParamInterface<CasoLinea> {};
 
-TEST_P(UnaLinea, IsReadByPosition) {
+TEST_P(UnaLinea, SeLeePorPosicion) {
     const CasoLinea& c = GetParam();
     const auto filas = Crear({c.linea});
     ASSERT_EQ(filas.size(), 7u);
@@ -86,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // A blank before a one-digit hour still reads as a number.
                       CasoLinea{" 4 de  9:05 a  9:50", "4- 9:05- 9:50", " 9:05", " 9:50", "45", "4"}));
 
-TEST_F(DiasHoras, GapsInTheOrderKeepThePlaceInHora) {
+TEST_F(DiasHoras, LosHuecosDelOrdenConservanElLugarEnHora) {
     const auto filas = Crear({" 1 de 08:00 a 08:55", " 2 de 08:55 a 09:50", " 4 de 10:45 a 11:40"});
     ASSERT_EQ(filas.size(), 21u);
     EXPECT_EQ((Lista{filas[0].at("HORA"), filas[7].at("HORA"), filas[14].at("HORA")}), (Lista{"1", "2", "3"}));
@@ -106,7 +105,7 @@ const Lista kValenciano{"Dilluns", "Dimarts", "Dimecres", "Dijous", "Divendres",
 
 class Idioma : public DiasHoras, public ::testing::WithParamInterface<CasoIdioma> {};
 
-TEST_P(Idioma, NamesTheDays) {
+TEST_P(Idioma, NombraLosDias) {
     EXPECT_EQ(Columna(Crear({" 1 de 08:00 a 08:55"}, "P1", GetParam().idioma), "TEXTODIA"), GetParam().dias);
 }
 
@@ -115,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, Idioma,
                                            CasoIdioma{"castellano", kValenciano}, CasoIdioma{"CASTELLANO ", kValenciano},
                                            CasoIdioma{"", kValenciano}, CasoIdioma{"INGLÉS", kValenciano}));
 
-TEST_F(DiasHoras, NoLinesGiveAnEmptyTableWithItsFieldsReplacingTheOldOne) {
+TEST_F(DiasHoras, SinLineasQuedaUnaTablaVaciaConSusCamposEnLugarDeLaAntigua) {
     Crear(kSeis);
     const auto filas = Crear({}, "");
     EXPECT_TRUE(filas.empty());
@@ -133,7 +132,7 @@ void PrintTo(const CasoMala& c, std::ostream* os) { *os << c.linea; }
 
 class LineaMala : public DiasHoras, public ::testing::WithParamInterface<CasoMala> {};
 
-TEST_P(LineaMala, StopsNamingTheValueAndKeepsTheEarlierRows) {
+TEST_P(LineaMala, SeDetieneNombrandoElValorYConservaLasFilasAnteriores) {
     const CasoMala& c = GetParam();
     try {
         CrearDiasHoras(stemp.ruta(), {" 1 de 08:00 a 08:55", c.linea, " 3 de 10:00 a 10:55"}, "P1", "VALENCIÁ");
@@ -157,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(Casos, LineaMala,
                                            CasoMala{" 2 de 08:0", ""},                    // cut short
                                            CasoMala{"", ""}));
 
-TEST_F(DiasHoras, AnIndependentReaderSeesTheSameFrame) {
+TEST_F(DiasHoras, UnLectorIndependienteVeElMismoMarco) {
     CrearDiasHoras(stemp.ruta(), {" 1 de 08:00 a 08:55", "12 de 23:30 a 00:15"}, "MATI", "CASTELLANO");
     ASSERT_TRUE(HayLeerDbf());
     const std::string tdbf = VolcarConTDbf(stemp.ruta(), "DIASHORAST", {"NIVEL 7", "CAMPO SESION_ORDEN I 4 0"});
@@ -167,7 +166,7 @@ TEST_F(DiasHoras, AnIndependentReaderSeesTheSameFrame) {
     EXPECT_NE(tdbf.find("|-1395|0|MATI|12"), std::string::npos) << tdbf;
 }
 
-TEST(DiasHorasEtapa, TakesTheLinesTemplateAndLanguageOfTheRun) {
+TEST(DiasHorasEtapa, TomaLasLineasLaPlantillaYElIdiomaDeLaEjecucion) {
     CarpetaTemporal stemp;
     DialogosGuion d;
     DocumentoXml doc;

@@ -3,8 +3,8 @@
 // import of the sample school leaves: the descriptors read straight from the file's
 // bytes, our table engine, and Free Pascal's TDbf.
 #include "apoyo/apoyo.h"
+#include "apoyo/cli_prueba.h"
 #include "common/dbf/dbf.h"
-#include "import/cli_prueba.h"
 #include "import/importacion.h"
 #include "transfer/tablas_trabajo.h"
 

@@ -8,10 +8,9 @@
 // Every case starts from the same ground: the exchange folder holds the sample school's
 // work tables from an earlier import and Sesionix's solution for them; beside the centre
 // file lies the schedule file of an earlier export.
-#include "import/fiabilidad_prueba.h"
-
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
+#include "apoyo/fiabilidad_prueba.h"
 #include "common/dbf/dbf.h"
 #include "transfer/tablas_trabajo.h"
 

@@ -2,8 +2,7 @@
 #include "apoyo/tablas_prueba.h"
 #include "import/preguntas.h"
 
-#include "cli_prueba.h"
-
+#include "apoyo/cli_prueba.h"
 #include "import/etapas.h"
 
 #include <gtest/gtest.h>
@@ -64,7 +63,7 @@ protected:
     }
 };
 
-TEST_F(HorariosGrupo, WithoutLinesNothingIsAskedNorChanged) {
+TEST_F(HorariosGrupo, SinLineasNoSePreguntaNiSeCambiaNada) {
     Centro("<horarios_grupo/>");
     const std::string antes = LeerArchivo(stemp / "ASIGT.DBF");
     ctx.SoloPlantilla = true;  // left from an earlier run
@@ -74,7 +73,7 @@ TEST_F(HorariosGrupo, WithoutLinesNothingIsAskedNorChanged) {
     EXPECT_EQ(LeerArchivo(stemp / "ASIGT.DBF"), antes);
 }
 
-TEST_F(HorariosGrupo, AnswerNoAsksOnceAndKeepsOnlyTheChosenTemplate) {
+TEST_F(HorariosGrupo, RespuestaNoPreguntaUnaVezYSoloTomaLaPlantillaElegida) {
     dialogos.todasPlantillas = false;
     Lineas({{"P1", "g1", "c1", "m1", "d1", "a1"}, {"P2", "g1", "c1", "h1", "d2", "a2"}});
     TransformarHorariosGrupo(ctx);
@@ -87,7 +86,7 @@ TEST_F(HorariosGrupo, AnswerNoAsksOnceAndKeepsOnlyTheChosenTemplate) {
     EXPECT_EQ(RegistrosEnArchivo(stemp / "ASIGT.DBF"), 1u);  // packed
 }
 
-TEST_F(HorariosGrupo, AnswerYesAppliesTheLinesOfEveryTemplate) {
+TEST_F(HorariosGrupo, RespuestaSiAplicaLasLineasDeTodasLasPlantillas) {
     dialogos.todasPlantillas = true;
     Lineas({{"P1", "g1", "c1", "m1", "d1", "a1"}, {"P2", "g1", "c1", "m1", "d1", "a2"},
             {"P2", "g1", "c1", "h1", "d2", "a2"}, {"OTRA", "g2", "c1", "m1", "d2", ""}});
@@ -99,7 +98,7 @@ TEST_F(HorariosGrupo, AnswerYesAppliesTheLinesOfEveryTemplate) {
               (std::vector<std::string>{"MAT|ANA|1A|A1|2", "HIS|BEA|1A|A2|1", "MAT|BEA|1B||1"}));
 }
 
-TEST_F(HorariosGrupo, ASecondTeacherGetsAFullRowOfItsOwn) {
+TEST_F(HorariosGrupo, UnSegundoDocenteRecibeUnaFilaEnteraPropia) {
     Lineas({{"P1", "g1", "c1", "m1", "d1", "a1"}, {"P1", "g2", "c1", "m1", "d1", "a1"},
             {"P1", "g2", "c1", "m1", "d2", "a2"}});
     TransformarHorariosGrupo(ctx);
@@ -131,7 +130,7 @@ void PrintTo(const CasoLineas& c, std::ostream* os) { *os << c.nombre; }
 
 class AplicarLineas : public HorariosGrupo, public ::testing::WithParamInterface<CasoLineas> {};
 
-TEST_P(AplicarLineas, LeavesTheExpectedRows) {
+TEST_P(AplicarLineas, DejaLasFilasEsperadas) {
     Lineas(GetParam().lineas);
     TransformarHorariosGrupo(ctx);
     EXPECT_EQ(Resumen(Leer(TablaASIGT())), GetParam().filas);
@@ -143,31 +142,33 @@ const L B2{"P1", "g1", "c1", "m1", "d2", "a2"};  // teacher BEA, room A2
 INSTANTIATE_TEST_SUITE_P(
     Casos, AplicarLineas,
     ::testing::Values(
-        CasoLineas{"OneLineIsApplied", {A1}, {"MAT|ANA|1A|A1|1"}},
-        CasoLineas{"ThreeLinesOfOneTeacher", {A1, A1, A1}, {"MAT|ANA|1A|A1|3"}},
-        CasoLineas{"TwoTeachersSplitTheRow", {A1, A1, B2}, {"MAT|ANA|1A|A1|2", "MAT|BEA|1A|A2|1"}},
-        CasoLineas{"ALaterTeacherFindsItsOwnRow", {A1, B2, A1, B2, B2}, {"MAT|ANA|1A|A1|2", "MAT|BEA|1A|A2|3"}},
-        CasoLineas{"UnknownFirstTeacherKeepsThePeriodsOfUnknownTeachers",
+        CasoLineas{"SeAplicaUnaLinea", {A1}, {"MAT|ANA|1A|A1|1"}},
+        CasoLineas{"TresLineasDeUnDocente", {A1, A1, A1}, {"MAT|ANA|1A|A1|3"}},
+        CasoLineas{"DosDocentesSeRepartenLaFila", {A1, A1, B2}, {"MAT|ANA|1A|A1|2", "MAT|BEA|1A|A2|1"}},
+        CasoLineas{"UnDocentePosteriorHallaSuPropiaFila", {A1, B2, A1, B2, B2}, {"MAT|ANA|1A|A1|2", "MAT|BEA|1A|A2|3"}},
+        CasoLineas{"PrimerDocenteDesconocidoSeQuedaLosPeriodosDeLosDesconocidos",
                    {{"P1", "g1", "c1", "m1", "d9", "a1"}, A1, {"P1", "g1", "c1", "m1", "", "a2"}},
                    {"MAT||1A|A1|2", "MAT|ANA|1A|A1|1"}},
-        CasoLineas{"RoomOfTheFirstLineWhoseRoomIsKnown",
+        CasoLineas{"AulaDeLaPrimeraLineaConAulaConocida",
                    {{"P1", "g1", "c1", "m1", "d1", "a9"}, {"P1", "g1", "c1", "m1", "d1", "a2"}, A1},
                    {"MAT|ANA|1A|A2|3"}},
-        CasoLineas{"TemplateTrimmedThenCompared",
+        CasoLineas{"PlantillaRecortadaAntesDeCompararse",
                    {{" P1 ", "g1", "c1", "m1", "d1", "a1"}, {"p1", "g1", "c1", "h1", "d1", "a1"},
                     {"P1 x", "g2", "c1", "m1", "d1", "a1"}},
                    {"MAT|ANA|1A|A1|1"}},
-        CasoLineas{"ValuesTrimmed", {{"P1", " g1 ", " c1", "m1 ", " d1 ", " a1 "}}, {"MAT|ANA|1A|A1|1"}},
-        CasoLineas{"CodesCompareExactly", {{"P1", "G1", "c1", "m1", "d1", "a1"}, {"P1", "g1", "C1", "m1", "d1", "a1"}}, {}},
-        CasoLineas{"LineWithoutAssignmentIsSkipped",
+        CasoLineas{"ValoresRecortados", {{"P1", " g1 ", " c1", "m1 ", " d1 ", " a1 "}}, {"MAT|ANA|1A|A1|1"}},
+        CasoLineas{"CodigosSeComparanExactamente",
+                   {{"P1", "G1", "c1", "m1", "d1", "a1"}, {"P1", "g1", "C1", "m1", "d1", "a1"}},
+                   {}},
+        CasoLineas{"LineaSinAsignacionSeSalta",
                    {{"P1", "g1", "c1", "zz", "d1", "a1"}, {"P1", "g2", "c1", "m1", "d2", "a2"}},
                    {"MAT|BEA|1B|A2|1"}},
-        CasoLineas{"FurtherTeacherOfAGroupNotInGRUPOSTIsDropped",
+        CasoLineas{"OtroDocenteDeUnGrupoFueraDeGRUPOSTSeDescarta",
                    {{"P1", "gz", "c1", "i1", "d1", "a1"}, {"P1", "gz", "c1", "i1", "d2", "a2"}},
                    {"ING|ANA|ZZ|A1|1"}}),
     [](const ::testing::TestParamInfo<CasoLineas>& i) { return std::string(i.param.nombre); });
 
-TEST(HorariosGrupoSinAtributos, MissingAttributesReadAsEmpty) {
+TEST(HorariosGrupoSinAtributos, AtributosQueFaltanSeLeenVacios) {
     CarpetaTemporal stemp, entrada;
     DialogosGuion d;
     DocumentoXml doc;

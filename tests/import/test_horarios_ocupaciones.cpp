@@ -24,7 +24,7 @@ void PrintTo(const CasoSesiones& c, std::ostream* os) { *os << c.n; }
 
 class Sesiones : public ::testing::TestWithParam<CasoSesiones> {};
 
-TEST_P(Sesiones, GivesTheString) { EXPECT_EQ(CadenaSesiones(GetParam().n), GetParam().cadena) << GetParam().n; }
+TEST_P(Sesiones, DaLaCadena) { EXPECT_EQ(CadenaSesiones(GetParam().n), GetParam().cadena) << GetParam().n; }
 
 INSTANTIATE_TEST_SUITE_P(
     Ejemplos, Sesiones,
@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Below one period: a single session.
                       CasoSesiones{0, "1"}, CasoSesiones{-5, "1"}));
 
-TEST(SesionesTodas, OneDigitPerSessionAddingUpToTheTotalUpTo126) {
+TEST(SesionesTodas, UnaCifraPorSesionQueSumanElTotalHasta126) {
     for (long n = 1; n <= 126; ++n) {
         const std::string s = CadenaSesiones(n);
         ASSERT_LE(s.size(), 14u) << n;
@@ -97,14 +97,14 @@ protected:
     }
 };
 
-TEST_F(HorariosOcupaciones, WithoutLinesTheTableIsLeftAsItWas) {
+TEST_F(HorariosOcupaciones, SinLineasLaTablaQuedaComoEstaba) {
     Centro("<horarios_ocupaciones/>");
     const std::string antes = LeerArchivo(stemp / "ASIGT.DBF");
     TransformarHorariosOcupaciones(ctx);
     EXPECT_EQ(LeerArchivo(stemp / "ASIGT.DBF"), antes);  // HORAS 23 keeps "1111"
 }
 
-TEST_F(HorariosOcupaciones, ASingleLineAddsAnOccupationRowAndEveryStringIsRebuilt) {
+TEST_F(HorariosOcupaciones, UnaLineaAnadeUnaFilaDeOcupacionYRehaceTodasLasCadenas) {
     Lineas({{"P1", "o1", "d1"}});
     TransformarHorariosOcupaciones(ctx);
 
@@ -129,7 +129,7 @@ void PrintTo(const CasoOcupaciones& c, std::ostream* os) { *os << c.nombre; }
 
 class AplicarOcupaciones : public HorariosOcupaciones, public ::testing::WithParamInterface<CasoOcupaciones> {};
 
-TEST_P(AplicarOcupaciones, CountsThePeriods) {
+TEST_P(AplicarOcupaciones, CuentaLosPeriodos) {
     ctx.SoloPlantilla = GetParam().soloPlantilla;
     std::vector<O> lineas;
     for (const auto& [plantilla, ocupacion] : GetParam().lineas) lineas.push_back({plantilla, ocupacion, "d1"});
@@ -143,25 +143,25 @@ TEST_P(AplicarOcupaciones, CountsThePeriods) {
 INSTANTIATE_TEST_SUITE_P(
     Casos, AplicarOcupaciones,
     ::testing::Values(
-        CasoOcupaciones{"ThreeLinesOneRow", true, {{"P1", "o1"}, {"P1", "o1"}, {"P1", "o1"}},
+        CasoOcupaciones{"TresLineasUnaFila", true, {{"P1", "o1"}, {"P1", "o1"}, {"P1", "o1"}},
                         {"GUA|ANA|3|111|GUA|o1"}},
-        CasoOcupaciones{"RowsInOrderOfFirstLine", true, {{"P1", "o2"}, {"P1", "o1"}, {"P1", "o2"}},
+        CasoOcupaciones{"FilasEnElOrdenDeSuPrimeraLinea", true, {{"P1", "o2"}, {"P1", "o1"}, {"P1", "o2"}},
                         {"BIB|ANA|2|11|BIB|o2", "GUA|ANA|1|1|GUA|o1"}},
-        CasoOcupaciones{"OnlyTheChosenTemplate", true, {{"P1", "o1"}, {"P2", "o1"}, {"p1", "o2"}, {" P1 ", "o1"}},
+        CasoOcupaciones{"SoloLaPlantillaElegida", true, {{"P1", "o1"}, {"P2", "o1"}, {"p1", "o2"}, {" P1 ", "o1"}},
                         {"GUA|ANA|2|11|GUA|o1"}},
-        CasoOcupaciones{"EveryTemplateWhenNotOnlyOne", false, {{"P1", "o1"}, {"P2", "o1"}, {"", "o1"}},
+        CasoOcupaciones{"TodasLasPlantillasSiNoEsSoloUna", false, {{"P1", "o1"}, {"P2", "o1"}, {"", "o1"}},
                         {"GUA|ANA|3|111|GUA|o1"}},
-        CasoOcupaciones{"UnknownOccupationKeepsItsItacaCode", true, {{"P1", "o9"}}, {"|ANA|1|1||o9"}},
-        CasoOcupaciones{"CodeCaseCounts", true, {{"P1", "O1"}}, {"|ANA|1|1||O1"}}),
+        CasoOcupaciones{"OcupacionDesconocidaConservaSuCodigoItaca", true, {{"P1", "o9"}}, {"|ANA|1|1||o9"}},
+        CasoOcupaciones{"CodigoDistingueMayusculas", true, {{"P1", "O1"}}, {"|ANA|1|1||O1"}}),
     [](const ::testing::TestParamInfo<CasoOcupaciones>& i) { return std::string(i.param.nombre); });
 
-TEST_F(HorariosOcupaciones, UnknownTeacherGivesAnEmptyTeacherCode) {
+TEST_F(HorariosOcupaciones, DocenteDesconocidoDaCodigoDeDocenteVacio) {
     Lineas({{"P1", "o1", "d9"}, {"P1", "o1", "d9"}});
     TransformarHorariosOcupaciones(ctx);
     EXPECT_EQ(Resumen().back(), "GUA||2|11|GUA|o1");
 }
 
-TEST_F(HorariosOcupaciones, ASubjectRowOfTheTeacherWithThatCodeIsCountedInto) {
+TEST_F(HorariosOcupaciones, SeCuentaEnLaFilaDeAsignaturaDelDocenteConEseCodigo) {
     Lineas({{"P1", "m1", "d1"}});
     TransformarHorariosOcupaciones(ctx);
     const auto filas = Resumen();
@@ -169,7 +169,7 @@ TEST_F(HorariosOcupaciones, ASubjectRowOfTheTeacherWithThatCodeIsCountedInto) {
     EXPECT_EQ(filas[0], "MAT|ANA|5|11111|*479|m1");
 }
 
-TEST_F(HorariosOcupaciones, PeriodsAreRoundedUpBeforeTheStringIsBuilt) {
+TEST_F(HorariosOcupaciones, LosPeriodosSeRedondeanHaciaArribaAntesDeHacerLaCadena) {
     Llenar(TablaASIGT(), {Grupo("ANA", "m1", "2.5"), Grupo("BEA", "m1", "55"), Grupo("CAR", "m1", "0")});
     Lineas({{"P2", "o1", "d1"}});  // skipped, but the rebuild runs all the same
     TransformarHorariosOcupaciones(ctx);

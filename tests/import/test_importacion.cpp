@@ -55,7 +55,7 @@ struct Ejecucion {
 
 }  // namespace
 
-TEST(Importacion, MissingFileTouchesNothing) {
+TEST(Importacion, ArchivoQueFaltaNoTocaNada) {
     CarpetaTemporal stemp;
     DialogosGuion d;
     EstadoVentana estado;  // no file chosen yet: empty path
@@ -66,7 +66,7 @@ TEST(Importacion, MissingFileTouchesNothing) {
     EXPECT_FALSE(ExisteArchivo(stemp / "PROFT.DBF"));
 }
 
-TEST(Importacion, FilesThatAreNotCentreFilesAreRefusedBeforeAnyTable) {
+TEST(Importacion, ArchivosQueNoSonDeCentroSeRechazanAntesDeTocarTablas) {
     const char* casos[] = {"", "esto no es XML", "<centro><docentes>", "<?xml version=\"1.0\"?><otro/>"};
     for (const char* contenido : casos) {
         Ejecucion e;
@@ -82,7 +82,7 @@ TEST(Importacion, FilesThatAreNotCentreFilesAreRefusedBeforeAnyTable) {
     }
 }
 
-TEST(Importacion, CompletedRunWithoutTemplatesAsksNoTemplateAndBuildsAllTables) {
+TEST(Importacion, EjecucionCompletaSinPlantillasNoPideNingunaYHaceTodasLasTablas) {
     Ejecucion e;
     e.Correr("<centro codigo=\"1\"/>");
     EXPECT_EQ(e.r.desenlace, Desenlace::Completada);
@@ -93,7 +93,7 @@ TEST(Importacion, CompletedRunWithoutTemplatesAsksNoTemplateAndBuildsAllTables) 
     for (const auto& [tabla, filas] : e.r.filas) EXPECT_EQ(filas, 0) << tabla;
 }
 
-TEST(Importacion, AnErrorStopsTheRunWithItsOwnMessageAndLeavesValidTables) {
+TEST(Importacion, UnErrorDetieneLaEjecucionConSuMensajeYDejaTablasValidas) {
     Ejecucion e;
     e.Correr(kCentroMinimo);  // template MATI, whose second session has a bad start time
     ASSERT_EQ(e.r.desenlace, Desenlace::Error);
@@ -114,7 +114,7 @@ TEST(Importacion, AnErrorStopsTheRunWithItsOwnMessageAndLeavesValidTables) {
     }
 }
 
-TEST(Importacion, TemplateChoiceReachesTheStagesAndTheQuestionIsAsked) {
+TEST(Importacion, LaPlantillaElegidaLlegaALasEtapasYSeHaceLaPregunta) {
     Ejecucion e;
     e.dialogos.fijarPlantilla = true;
     e.dialogos.plantilla = "VESP";
@@ -136,7 +136,7 @@ TEST(Importacion, TemplateChoiceReachesTheStagesAndTheQuestionIsAsked) {
     EXPECT_EQ(dias.RecordCount(), 7);
 }
 
-TEST(Importacion, CancelledChoiceKeepsThePreviousFile) {
+TEST(Importacion, EleccionCanceladaConservaElArchivoAnterior) {
     // The window's state outlives a run: a new run with the same path reuses the file.
     Ejecucion e;
     e.Correr("<centro/>");

@@ -2,8 +2,8 @@
 // the data did not carry or carried changed, the notice it gives and its count; and the
 // same tables, byte for byte, with and without the report.
 #include "apoyo/apoyo.h"
+#include "apoyo/cli_prueba.h"
 #include "common/carpeta.h"
-#include "import/cli_prueba.h"
 #include "import/importacion.h"
 #include "transfer/informe.h"
 #include "transfer/tablas_trabajo.h"

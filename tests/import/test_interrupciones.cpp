@@ -4,10 +4,9 @@
 // exchange folder is a dBase table that our engine and TDbf read whole, Sesionix's solution
 // is untouched, no table stays locked, and the next run recovers: it completes and gives
 // the tables of an uninterrupted run.
-#include "import/fiabilidad_prueba.h"
-
 #include "apoyo/apoyo.h"
 #include "apoyo/en_linux.h"
+#include "apoyo/fiabilidad_prueba.h"
 #include "common/dbf/dbf.h"
 #include "import/importacion.h"
 #include "transfer/resultado.h"

@@ -44,7 +44,7 @@ protected:
     }
 };
 
-TEST_F(Plantillas, CodesStrippedInDocumentOrderUnsorted) {
+TEST_F(Plantillas, CodigosRecortadosEnOrdenDelDocumentoSinOrdenar) {
     EXPECT_EQ(CodigosPlantilla(doc), (Lista{"MATI", "VESP", "DOBLE", "DOBLE", "ABC"}));
 }
 
@@ -55,7 +55,7 @@ void PrintTo(const CasoDescripcion& c, std::ostream* os) { *os << "«" << c.text
 
 class Descripcion : public Plantillas, public ::testing::WithParamInterface<CasoDescripcion> {};
 
-TEST_P(Descripcion, ShowsTheMatchingTemplate) {
+TEST_P(Descripcion, MuestraLaPlantillaQueCoincide) {
     const auto& c = GetParam();
     const DescripcionPlantilla d = DescribirPlantilla(doc, c.texto, c.idioma);
     EXPECT_EQ(d.descripcion, c.descripcion) << c.texto << " / " << c.idioma;
@@ -81,7 +81,7 @@ void PrintTo(const CasoLineaSesion& c, std::ostream* os) { *os << "«" << c.orde
 
 class UnaLineaSesion : public ::testing::TestWithParam<CasoLineaSesion> {};
 
-TEST_P(UnaLineaSesion, IsBuilt) { EXPECT_EQ(LineaSesion(GetParam().orden, "08:00", "08:55"), GetParam().linea); }
+TEST_P(UnaLineaSesion, SeConstruye) { EXPECT_EQ(LineaSesion(GetParam().orden, "08:00", "08:55"), GetParam().linea); }
 
 INSTANTIATE_TEST_SUITE_P(Casos, UnaLineaSesion,
                          ::testing::Values(CasoLineaSesion{"3", " 3 de 08:00 a 08:55"},
@@ -91,23 +91,23 @@ INSTANTIATE_TEST_SUITE_P(Casos, UnaLineaSesion,
                                            CasoLineaSesion{"", " de 08:00 a 08:55"},
                                            CasoLineaSesion{"à", " à de 08:00 a 08:55"}));  // one character
 
-TEST_F(Plantillas, MondayLinesInAscendingOrder) {
+TEST_F(Plantillas, LineasDelLunesEnOrdenAscendente) {
     // " L " and " 9 " count once stripped; "l", "M" and another template's "mati" do not.
     EXPECT_EQ(LineasSesion(doc, "MATI"), (Lista{" 1 de 08:00 a 08:55", " 2 de 08:55 a 09:50",
                                                 " 9 de 12:10 a 13:05", "10 de 13:05 a 14:00"}));
 }
 
-TEST_F(Plantillas, LinesSortedIgnoringLetterCaseAndRepeatedLinesKept) {
+TEST_F(Plantillas, LineasOrdenadasSinMirarMayusculasYRepetidasConservadas) {
     EXPECT_EQ(LineasSesion(doc, "ABC"), (Lista{" a de 08:00 a 08:55", " a de 08:00 a 08:55", " b de 08:00 a 08:55",
                                                " B de 08:00 a 08:55", " C de 08:00 a 08:55"}));
 }
 
-TEST_F(Plantillas, ATemplateWithoutMondaySessionsHasNoLines) {
+TEST_F(Plantillas, UnaPlantillaSinSesionesElLunesNoTieneLineas) {
     EXPECT_TRUE(LineasSesion(doc, "VESP").empty());
     EXPECT_TRUE(LineasSesion(doc, "NADA").empty());
 }
 
-TEST(PlantillaUnica, ASingleSessionGivesItsLine) {
+TEST(PlantillaUnica, UnaSolaSesionDaSuLinea) {
     CarpetaTemporal dir;
     DocumentoXml doc;
     EscribirArchivo(dir / "c.xml",
@@ -134,7 +134,7 @@ void PrintTo(const CasoEleccion& c, std::ostream* os) { *os << "«" << c.texto <
 
 class Eleccion : public Plantillas, public ::testing::WithParamInterface<CasoEleccion> {};
 
-TEST_P(Eleccion, GivesTheDialogsResults) {
+TEST_P(Eleccion, DaLosResultadosDelDialogo) {
     const auto& c = GetParam();
     const EleccionPlantilla e = ElegirPlantillaSinVentana(doc, c.texto, c.idioma);
     EXPECT_EQ(e.resultado, c.resultado);
@@ -155,12 +155,12 @@ protected:
     CarpetaTemporal stemp;
 };
 
-TEST_F(Registrada, TheTemplateOfTheFirstFrameRow) {
+TEST_F(Registrada, LaPlantillaDeLaPrimeraFilaDelMarco) {
     CrearDiasHoras(stemp.ruta(), {" 1 de 08:00 a 08:55", " 2 de 08:55 a 09:50"}, "MATI", "VALENCIÁ");
     EXPECT_EQ(PlantillaRegistrada(stemp.ruta()), "MATI");
 }
 
-TEST_F(Registrada, EmptyWhenThereIsNothingToRead) {
+TEST_F(Registrada, VaciaSiNoHayNadaQueLeer) {
     EXPECT_EQ(PlantillaRegistrada(stemp.ruta()), "");  // no table
     EXPECT_EQ(PlantillaRegistrada(stemp / "no-existe"), "");
     CrearDiasHoras(stemp.ruta(), {}, "MATI", "VALENCIÁ");
@@ -172,7 +172,7 @@ TEST_F(Registrada, EmptyWhenThereIsNothingToRead) {
     EXPECT_EQ(PlantillaRegistrada(stemp.ruta()), "");  // a table without MARCOXML
 }
 
-TEST_F(Registrada, FoundWhateverTheLetterCaseOfTheFileName) {
+TEST_F(Registrada, SeHallaSinMirarLasMayusculasDelNombreDeArchivo) {
     CrearDiasHoras(stemp.ruta(), {" 1 de 08:00 a 08:55"}, "VESP", "VALENCIÁ");
     std::rename((stemp / "DIASHORAST.DBF").c_str(), (stemp / "diashorast.dbf").c_str());
     EXPECT_EQ(PlantillaRegistrada(stemp.ruta()), "VESP");

@@ -2,8 +2,7 @@
 #include "apoyo/tablas_prueba.h"
 #include "import/preguntas.h"
 
-#include "cli_prueba.h"
-
+#include "apoyo/cli_prueba.h"
 #include "import/etapas.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +28,7 @@ void PrintTo(const CasoPoda& c, std::ostream* os) { *os << c.nombre; }
 
 class Poda : public EtapaPrueba, public ::testing::WithParamInterface<CasoPoda> {};
 
-TEST_P(Poda, RemovesWhatItShould) {
+TEST_P(Poda, QuitaLoQueDebe) {
     const CasoPoda& c = GetParam();
     Llenar(TablaGRUPOST(), {{{"ABREV", "1A"}}, {{"ABREV", "1B"}}, {{"ABREV", "2A"}}, {{"ABREV", "2B"}}});
     // CAR teaches nothing but has an occupation; DAN has neither.
@@ -68,14 +67,14 @@ const Lista kTodosProfesores{"DAN", "ANA", "CAR", "BEA", "EVA"};
 INSTANTIATE_TEST_SUITE_P(
     Casos, Poda,
     ::testing::Values(
-        CasoPoda{"AllTemplatesTakenNothingRemoved", false, true, false, 0, kTodosGrupos, kTodosProfesores},
-        CasoPoda{"AnswerNoNothingRemoved", true, false, false, 1, kTodosGrupos, kTodosProfesores},
-        CasoPoda{"AnswerYesRemovesGroupsAndTeachers", true, true, false, 1, {"1A", "2A", "2B"}, {"ANA", "CAR", "BEA"}},
-        CasoPoda{"EveryGroupHasClassesTeachersGoWithoutQuestion", true, false, true, 0, kTodosGrupos,
+        CasoPoda{"TodasLasPlantillasNoSeQuitaNada", false, true, false, 0, kTodosGrupos, kTodosProfesores},
+        CasoPoda{"RespuestaNoNoSeQuitaNada", true, false, false, 1, kTodosGrupos, kTodosProfesores},
+        CasoPoda{"RespuestaSiQuitaGruposYDocentes", true, true, false, 1, {"1A", "2A", "2B"}, {"ANA", "CAR", "BEA"}},
+        CasoPoda{"TodosLosGruposTienenClasesDocentesSinPregunta", true, false, true, 0, kTodosGrupos,
                  {"ANA", "CAR", "BEA"}}),
     [](const ::testing::TestParamInfo<CasoPoda>& i) { return std::string(i.param.nombre); });
 
-TEST(PodaVacia, EmptyTablesAskNothing) {
+TEST(PodaVacia, TablasVaciasNoPreguntanNada) {
     CarpetaTemporal stemp;
     DialogosGuion d;
     DocumentoXml doc;

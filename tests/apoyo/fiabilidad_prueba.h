@@ -1,9 +1,8 @@
 #pragma once
 // Support for the tests of hostile input and interrupted runs: what a folder holds, and
 // whether a file is a dBase table that our engine and TDbf both read whole.
-#include "import/cli_prueba.h"
-
 #include "apoyo/apoyo.h"
+#include "apoyo/cli_prueba.h"
 #include "apoyo/en_linux.h"
 #include "common/dbf/dbf.h"
 #include "common/error.h"
