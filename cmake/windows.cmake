@@ -48,9 +48,6 @@ if(PASAHORARIO_CLI_LINUX)
   set(PH_AYUDA_LINUX ${carpeta_linux}/ITACA.chm)
 endif()
 set(PH_DEPENDENCIAS_PAQUETE pasahorario pasahorario-cli)
-if(TARGET ayuda)
-  list(APPEND PH_DEPENDENCIAS_PAQUETE ayuda)
-endif()
 add_custom_target(paquete_windows ALL
   COMMAND ${CMAKE_COMMAND}
           -DPROGRAMA=$<TARGET_FILE:pasahorario> -DCLI=$<TARGET_FILE:pasahorario-cli>
