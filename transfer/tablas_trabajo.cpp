@@ -98,6 +98,15 @@ void AbrirTabla(TablaDbf& tabla, const std::string& carpeta, const std::string& 
     tabla.Abrir(RutaTabla(carpeta, nombre), exclusivo);
 }
 
+void CrearYAbrirTabla(TablaDbf& tabla, const std::string& carpeta, const TablaTrabajo& trabajo) {
+    CrearTablaTrabajo(carpeta, trabajo);
+    AbrirTabla(tabla, carpeta, trabajo.nombre);
+}
+
+std::string CampoBuscado(TablaDbf& tabla, const char* clave, const std::string& valor, const char* campo) {
+    return tabla.Locate(clave, valor) ? tabla.AsString(campo) : std::string();
+}
+
 std::vector<std::pair<std::string, long>> ContarFilas(const std::string& carpeta) {
     std::vector<std::pair<std::string, long>> filas;
     for (const TablaTrabajo* t : TablasTrabajo()) {

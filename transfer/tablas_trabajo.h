@@ -43,6 +43,12 @@ void CrearTablaTrabajo(const std::string& carpeta, const TablaTrabajo& tabla);
 void AbrirTabla(TablaDbf& tabla, const std::string& carpeta, const std::string& nombre,
                 bool exclusivo = true);
 
+// CrearTablaTrabajo, then AbrirTabla on the new table.
+void CrearYAbrirTabla(TablaDbf& tabla, const std::string& carpeta, const TablaTrabajo& trabajo);
+// The field campo of the first row whose field clave holds valor (the row becomes the
+// current one); empty when no row does.
+std::string CampoBuscado(TablaDbf& tabla, const char* clave, const std::string& valor, const char* campo);
+
 // Rows of each work table in the folder, in build order (-1 for a table that cannot be read).
 std::vector<std::pair<std::string, long>> ContarFilas(const std::string& carpeta);
 

@@ -1,0 +1,50 @@
+#include "import/asignaciones.h"
+
+#include "common/texto.h"
+
+namespace ph {
+
+namespace {
+
+// Four one-period sessions: the provisional session string of a subject's row.
+constexpr const char* kSesionesProvisionales = "1111";
+// The task code of every teaching row.
+constexpr const char* kTareaClase = "*479";
+
+}  // namespace
+
+GrupoAsignacion LeerGrupoAsignacion(const TablaDbf& grupos) {
+    return {grupos.AsString("ABREV"), grupos.AsString("TURNO"), grupos.AsString("NIVEL"), grupos.AsString("CURSO"),
+            grupos.AsString("GRUPO")};
+}
+
+void AnadirAsignacion(TablaDbf& asigt, const GrupoAsignacion& grupo, const Asignacion& a) {
+    asigt.Append();
+    asigt.SetString("CASIG", a.casig);
+    asigt.SetString("CPROF", a.cprof);
+    asigt.SetString("CGRUP", grupo.abrev);
+    asigt.SetString("CAULA", a.caula);
+    asigt.SetString("TURNO", grupo.turno);
+    asigt.SetString("NIVEL", grupo.nivel);
+    asigt.SetString("CURSO", grupo.curso);
+    asigt.SetString("GRUPO", grupo.grupo);
+    asigt.SetFloat("HORAS", a.horas);
+    asigt.SetString("SESIONES", kSesionesProvisionales);
+    asigt.SetString("CLAVE", a.clave);
+    asigt.SetString("CLAVECURSO", a.claveCurso);
+    asigt.SetString("CTAREA", kTareaClase);
+    asigt.SetString("ASIG_ITACA", a.asigItaca);
+    asigt.Post();
+}
+
+bool DeOtraPlantilla(const ContextoImportacion& ctx, const PlantillaElegida& plantilla, const NodoXml& linea,
+                     const char* atributo, const char* clase) {
+    if (!plantilla.soloSusLineas) return false;
+    const std::string suya = AllTrim(linea.Atributo(atributo));
+    if (suya == plantilla.codigo) return false;
+    ctx.avisos.Contar(Categoria::LineasOtraPlantilla, std::string(clase) + " de la plantilla " + Citar(suya),
+                      "no se aplican: solo se importa la plantilla " + Citar(plantilla.codigo));
+    return true;
+}
+
+}  // namespace ph
