@@ -1,6 +1,7 @@
 #include "import/asignaciones.h"
 
 #include "common/texto.h"
+#include "transfer/tablas_trabajo.h"
 
 namespace ph {
 
@@ -20,20 +21,11 @@ GrupoAsignacion LeerGrupoAsignacion(const TablaDbf& grupos) {
 
 void AnadirAsignacion(TablaDbf& asigt, const GrupoAsignacion& grupo, const Asignacion& a) {
     asigt.Append();
-    asigt.SetString("CASIG", a.casig);
-    asigt.SetString("CPROF", a.cprof);
-    asigt.SetString("CGRUP", grupo.abrev);
-    asigt.SetString("CAULA", a.caula);
-    asigt.SetString("TURNO", grupo.turno);
-    asigt.SetString("NIVEL", grupo.nivel);
-    asigt.SetString("CURSO", grupo.curso);
-    asigt.SetString("GRUPO", grupo.grupo);
+    PonerTextos(asigt, {{"CASIG", a.casig}, {"CPROF", a.cprof}, {"CGRUP", grupo.abrev}, {"CAULA", a.caula},
+                        {"TURNO", grupo.turno}, {"NIVEL", grupo.nivel}, {"CURSO", grupo.curso}, {"GRUPO", grupo.grupo},
+                        {"SESIONES", kSesionesProvisionales}, {"CLAVE", a.clave}, {"CLAVECURSO", a.claveCurso},
+                        {"CTAREA", kTareaClase}, {"ASIG_ITACA", a.asigItaca}});
     asigt.SetFloat("HORAS", a.horas);
-    asigt.SetString("SESIONES", kSesionesProvisionales);
-    asigt.SetString("CLAVE", a.clave);
-    asigt.SetString("CLAVECURSO", a.claveCurso);
-    asigt.SetString("CTAREA", kTareaClase);
-    asigt.SetString("ASIG_ITACA", a.asigItaca);
     asigt.Post();
 }
 

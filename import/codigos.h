@@ -1,6 +1,8 @@
 #pragma once
 // Short codes of the import stages: the codes given so far, and the search for the first
 // free numbered code.
+#include "transfer/informe.h"
+
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -17,6 +19,13 @@ int Digitos(long long k);
 
 // A code of more than 10 characters becomes its first 8 followed by its last 2.
 std::string AcortarCodigo(const std::string& codigo);
+
+// Notes in the report that an element got another short code than its own: why, then
+// ": código corto «corto»".
+inline void AnotarRenumerado(const Anotador& avisos, const std::string& elemento, const std::string& motivo,
+                             const std::string& corto) {
+    avisos.Anotar(Categoria::CodigoRenumerado, elemento, motivo + ": código corto " + Citar(corto));
+}
 
 // Finds the smallest k in [desde, hasta] for which candidato(k) is not taken.
 //

@@ -4,6 +4,7 @@
 #include "common/texto.h"
 #include "import/contexto.h"
 #include "transfer/centro.h"
+#include "transfer/tablas_trabajo.h"
 
 #include <string>
 
@@ -34,14 +35,10 @@ struct FilaNombre {
 // Appends the row, its long code made from its name.
 inline void AnadirNombre(TablaDbf& nombres, const FilaNombre& f) {
     nombres.Append();
-    nombres.SetString("COD", f.cod);
-    nombres.SetString("CODLARGO", CodigoLargo(f.nombre));
-    nombres.SetString("NOMBRE", f.nombre);
-    nombres.SetString("CODTAREA", f.codTarea);
+    PonerTextos(nombres, {{"COD", f.cod}, {"CODLARGO", CodigoLargo(f.nombre)}, {"NOMBRE", f.nombre},
+                          {"CODTAREA", f.codTarea}, {"DENIVEL", f.nivel}, {"DECURSO", f.curso},
+                          {"ABREV_ITACA", f.abrevItaca}});
     nombres.SetBoolean("ESTAREA", f.esTarea);
-    nombres.SetString("DENIVEL", f.nivel);
-    nombres.SetString("DECURSO", f.curso);
-    nombres.SetString("ABREV_ITACA", f.abrevItaca);
     nombres.Post();
 }
 

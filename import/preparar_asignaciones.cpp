@@ -32,9 +32,8 @@ std::unordered_map<std::string, std::vector<GrupoConClave>> GruposPorCurso(Tabla
 
 void PrepararAsignaciones(ContextoImportacion& ctx) {
     namespace co = centro::contenido;
-    CrearTablaTrabajo(ctx.carpeta, TablaASIGT());
-    TablaDbf asigt, grupos, nombres;
-    AbrirTabla(asigt, ctx.carpeta, TablaASIGT().nombre);
+    TablaDbf asigt = CrearYAbrirTabla(ctx.carpeta, TablaASIGT());
+    TablaDbf grupos, nombres;
     AbrirTabla(grupos, ctx.carpeta, TablaGRUPOST().nombre);
     AbrirTabla(nombres, ctx.carpeta, TablaASIGNOMT().nombre);
 

@@ -40,8 +40,7 @@ std::string CodigoCorto(CodigosDados& usados, const std::string& dado) {
 
 void TransformarAulas(ContextoImportacion& ctx) {
     namespace a = centro::aula;
-    TablaDbf taulas;
-    CrearYAbrirTabla(taulas, ctx.carpeta, TablaAULAT());
+    TablaDbf taulas = CrearYAbrirTabla(ctx.carpeta, TablaAULAT());
     CodigosDados usados;
     for (const NodoXml& n : ctx.documento.Seleccionar(centro::kAulas)) {
         const std::string nombre = AllTrim(n.Atributo(a::nombre));
@@ -49,10 +48,9 @@ void TransformarAulas(ContextoImportacion& ctx) {
         const std::string dado = codigo.empty() ? Left(nombre, 4) : codigo;
         const std::string corto = CodigoCorto(usados, dado);
         if (corto != dado)
-            ctx.avisos.Anotar(Categoria::CodigoRenumerado, Elemento("aula", codigo, nombre),
-                              (usados.Contiene(dado) ? Citar(dado) + " ya estaba usado"
-                                                     : Citar(dado) + " tiene más de 10 caracteres") +
-                                  ": código corto " + Citar(corto));
+            AnotarRenumerado(ctx.avisos, Elemento("aula", codigo, nombre),
+                             Citar(dado) + (usados.Contiene(dado) ? " ya estaba usado" : " tiene más de 10 caracteres"),
+                             corto);
         usados.Anadir(corto);
         taulas.Append();
         taulas.SetString("ABREV", corto);

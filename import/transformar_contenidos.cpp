@@ -24,10 +24,10 @@ std::string CodigoCorto(ContextoImportacion& ctx, BuscadorLibre& buscador, const
                                  corto);
     }
     if (corto != codigo)
-        ctx.avisos.Anotar(Categoria::CodigoRenumerado, Elemento("contenido", codigo, nombre),
-                          (ctx.codigosUsados.count(acortado) ? Citar(acortado) + " ya estaba usado"
-                                                             : std::string("el código tiene más de 10 caracteres")) +
-                              ": código corto " + Citar(corto));
+        AnotarRenumerado(ctx.avisos, Elemento("contenido", codigo, nombre),
+                         ctx.codigosUsados.count(acortado) ? Citar(acortado) + " ya estaba usado"
+                                                           : "el código tiene más de 10 caracteres",
+                         corto);
     return corto;
 }
 
@@ -57,8 +57,7 @@ void CompararNivel(ContextoImportacion& ctx, TablaDbf& nombres, const std::strin
 
 void TransformarContenidos(ContextoImportacion& ctx) {
     namespace a = centro::contenido;
-    TablaDbf nombres;
-    CrearYAbrirTabla(nombres, ctx.carpeta, TablaASIGNOMT());
+    TablaDbf nombres = CrearYAbrirTabla(ctx.carpeta, TablaASIGNOMT());
     TablaDbf cursos;
     AbrirTabla(cursos, ctx.carpeta, TablaCURSOST().nombre);
 

@@ -13,8 +13,7 @@ namespace ph {
 
 void TransformarDocentes(ContextoImportacion& ctx) {
     namespace a = centro::docente;
-    TablaDbf proft;
-    CrearYAbrirTabla(proft, ctx.carpeta, TablaPROFT());
+    TablaDbf proft = CrearYAbrirTabla(ctx.carpeta, TablaPROFT());
     // Short codes given so far; "glp" and "GLP" count as the same code.
     CodigosDados usados;
     // For the report: document number -> name of the first teacher that has it.

@@ -70,11 +70,10 @@ void AnotarGrupo(const Anotador& avisos, const NodoXml& n, const std::string& co
                  const std::string& claveCurso, const std::string& tutor, bool tutorEncontrado) {
     const std::string elemento = Elemento("grupo", codigo, AllTrim(n.Atributo(centro::grupo::nombre)));
     if (abrev != codigo)
-        avisos.Anotar(Categoria::CodigoRenumerado, elemento,
-                      std::string(Longitud(codigo) > 10 && abrev == AcortarCodigo(codigo)
-                                      ? "el código tiene más de 10 caracteres"
-                                      : "el código ya estaba usado") +
-                          ": código corto " + Citar(abrev));
+        AnotarRenumerado(avisos, elemento,
+                         Longitud(codigo) > 10 && abrev == AcortarCodigo(codigo) ? "el código tiene más de 10 caracteres"
+                                                                                  : "el código ya estaba usado",
+                         abrev);
     if (claveCurso.empty())
         avisos.Anotar(Categoria::GrupoSinCurso, elemento,
                       "ningún curso_grupo lo enlaza con un curso: CLAVECURSO vacío, el grupo no recibe asignaciones");
@@ -100,12 +99,9 @@ void EscribirCursos(ContextoImportacion& ctx, const PlantillaElegida& plantilla,
             continue;
         }
         cursos.Append();
-        cursos.SetString("ABREV", Left(abreviatura, 3));
-        cursos.SetString("TURNO", plantilla.turno);
-        cursos.SetString("CURSO", Left(abreviatura, 1));
-        cursos.SetString("CLAVE", codigo);
-        cursos.SetString("ESTUD", abreviatura);
-        cursos.SetString("NIVEL", Buscar(niveles, AllTrim(n.Atributo(c::ensenanza))));
+        PonerTextos(cursos, {{"ABREV", Left(abreviatura, 3)}, {"TURNO", plantilla.turno},
+                             {"CURSO", Left(abreviatura, 1)}, {"CLAVE", codigo}, {"ESTUD", abreviatura},
+                             {"NIVEL", Buscar(niveles, AllTrim(n.Atributo(c::ensenanza)))}});
         cursos.Post();
     }
     cursos.Cerrar();
@@ -137,17 +133,11 @@ void EscribirGrupos(ContextoImportacion& ctx, const PorClave& niveles) {
         AnotarGrupo(ctx.avisos, n, codigo, abrev, claveCurso, tutor, tutorEncontrado);
 
         tgrupos.Append();
-        tgrupos.SetString("ABREV", abrev);
-        tgrupos.SetString("TURNO", AllTrim(n.Atributo(g::turno)));
-        tgrupos.SetString("NIVEL", Buscar(niveles, ensenanza));
-        tgrupos.SetString("CURSO", Left(codigo, 1));
-        tgrupos.SetString("GRUPO", Right(codigo, 1));
-        tgrupos.SetString("DESCRIP", AllTrim(n.Atributo(g::nombre)));
-        tgrupos.SetString("MARCO", "0");
-        tgrupos.SetString("CLAVE", codigo);
-        tgrupos.SetString("CLAVECURSO", claveCurso);
-        tgrupos.SetString("ENSENANZA", ensenanza);
-        tgrupos.SetString("TUTOR", abrevTutor);
+        PonerTextos(tgrupos, {{"ABREV", abrev}, {"TURNO", AllTrim(n.Atributo(g::turno))},
+                              {"NIVEL", Buscar(niveles, ensenanza)}, {"CURSO", Left(codigo, 1)},
+                              {"GRUPO", Right(codigo, 1)}, {"DESCRIP", AllTrim(n.Atributo(g::nombre))},
+                              {"MARCO", "0"}, {"CLAVE", codigo}, {"CLAVECURSO", claveCurso},
+                              {"ENSENANZA", ensenanza}, {"TUTOR", abrevTutor}});
         tgrupos.Post();
     }
     tgrupos.Cerrar();

@@ -44,8 +44,7 @@ void TransformarOcupaciones(ContextoImportacion& ctx) {
             if (!buscador.Buscar(base, 0, 0xFFFF - 0x800 - 'A', ocupado, candidato, corto))
                 throw Error("La ocupación «" + codigo + "» no tiene código corto libre: todos los de «" +
                             base + "» están usados.");
-            ctx.avisos.Anotar(Categoria::CodigoRenumerado, elemento,
-                              Citar(dado) + " ya estaba usado: código corto " + Citar(corto));
+            AnotarRenumerado(ctx.avisos, elemento, Citar(dado) + " ya estaba usado", corto);
         }
         ctx.codigosUsados.insert(corto);
         AnadirNombre(nombres, {.cod = corto, .nombre = nombre, .abrevItaca = codigo, .esTarea = true, .codTarea = codigo});
