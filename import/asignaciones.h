@@ -20,11 +20,11 @@ GrupoAsignacion LeerGrupoAsignacion(const TablaDbf& grupos);
 // One subject taught to one group: the ITACA codes that identify it and the codes and
 // periods the ASIGT row holds. Teacher and room stay empty when not given.
 struct Asignacion {
-    std::string casig{};              // ASIGNOMT's short code of the subject
+    std::string casig{};                // ASIGNOMT's short code of the subject
     std::string clave{}, claveCurso{};  // ITACA codes of the group and its course
-    std::string asigItaca{};          // ITACA code of the subject
+    std::string asigItaca{};            // ITACA code of the subject
     double horas = 0;
-    std::string cprof{}, caula{};
+    std::string cprof{}, caula{};       // PROFT and AULAT codes
 };
 
 // Appends the subject's row: the group's fields, the session string "1111" (rebuilt from

@@ -29,6 +29,15 @@ std::int64_t PeriodosDe(double horas) {
     return static_cast<std::int64_t>(std::ceil(horas));
 }
 
+// Every row's session string rebuilt from its periods.
+void ReconstruirSesiones(TablaDbf& asigt) {
+    for (asigt.First(); !asigt.Eof(); asigt.Next()) {
+        asigt.Edit();
+        asigt.SetString("SESIONES", CadenaSesiones(PeriodosDe(asigt.AsFloat("HORAS"))));
+        asigt.Post();
+    }
+}
+
 }  // namespace
 
 std::string CadenaSesiones(std::int64_t n) {
@@ -93,12 +102,7 @@ void TransformarHorariosOcupaciones(ContextoImportacion& ctx, const PlantillaEle
         }
     }
 
-    for (asigt.First(); !asigt.Eof(); asigt.Next()) {
-        asigt.Edit();
-        asigt.SetString("SESIONES", CadenaSesiones(PeriodosDe(asigt.AsFloat("HORAS"))));
-        asigt.Post();
-    }
-
+    ReconstruirSesiones(asigt);
     nombres.Cerrar();
     asigt.Cerrar();
     profesores.Cerrar();
