@@ -7,16 +7,6 @@
 
 namespace ph {
 
-namespace {
-
-bool EsAscii(const std::string& s) {
-    for (unsigned char c : s)
-        if (c >= 0x80) return false;
-    return true;
-}
-
-}  // namespace
-
 std::string RTrim(const std::string& texto) {
     size_t fin = texto.size();
     while (fin > 0 && texto[fin - 1] == ' ') --fin;
@@ -94,6 +84,12 @@ std::string AUtf8(const std::u16string& s) {
         }
     }
     return r;
+}
+
+bool EsAscii(const std::string& texto) {
+    for (unsigned char c : texto)
+        if (c >= 0x80) return false;
+    return true;
 }
 
 long Longitud(const std::string& texto) {

@@ -13,6 +13,8 @@ std::string Left(const std::string& texto, long cuenta);
 std::string Right(const std::string& texto, long cuenta);
 std::string Iniciales(const std::string& texto);
 
+// True when every byte of the text is below 0x80.
+bool EsAscii(const std::string& texto);
 // Number of 16-bit code units of the text.
 long Longitud(const std::string& texto);
 // Code units from position desde (0-based), at most cuenta of them.

@@ -6,12 +6,6 @@ namespace ph {
 
 namespace {
 
-bool EsAscii(const std::string& s) {
-    for (unsigned char c : s)
-        if (c >= 0x80) return false;
-    return true;
-}
-
 char16_t Minuscula(char16_t c) {
     if (c >= u'A' && c <= u'Z') return char16_t(c + 0x20);
     if (c >= 0x00C0 && c <= 0x00DE && c != 0x00D7) return char16_t(c + 0x20);  // À..Þ but ×
@@ -31,6 +25,10 @@ std::string SinMayusculas(const std::string& texto) {
     std::u16string u = AUtf16(texto);
     for (char16_t& c : u) c = Minuscula(c);
     return AUtf8(u);
+}
+
+std::string AcortarCodigo(const std::string& codigo) {
+    return Longitud(codigo) > 10 ? Left(codigo, 8) + Right(codigo, 2) : codigo;
 }
 
 int Digitos(long long k) {

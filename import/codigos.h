@@ -1,6 +1,8 @@
 #pragma once
-// Short codes of the import stages: lists of the codes given so far, and the search for
-// the first free numbered code.
+// Short codes of the import stages: the codes given so far, and the search for the first
+// free numbered code.
+#include "transfer/informe.h"
+
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -15,22 +17,15 @@ std::string SinMayusculas(const std::string& texto);
 // Number of decimal digits of k (k >= 0).
 int Digitos(long long k);
 
-// The short codes given so far by one stage, compared exactly or without regard to
-// letter case.
-class ListaCodigos {
-public:
-    explicit ListaCodigos(bool ignorarMayusculas) : ignorar_(ignorarMayusculas) {}
-    bool Contiene(const std::string& codigo) const { return codigos_.count(Clave(codigo)) != 0; }
-    void Anadir(const std::string& codigo) { codigos_.insert(Clave(codigo)); }
-    // The form under which a code is compared (folded when case is ignored).
-    std::string Clave(const std::string& codigo) const {
-        return ignorar_ ? SinMayusculas(codigo) : codigo;
-    }
+// A code of more than 10 characters becomes its first 8 followed by its last 2.
+std::string AcortarCodigo(const std::string& codigo);
 
-private:
-    bool ignorar_;
-    std::unordered_set<std::string> codigos_;
-};
+// Notes in the report that an element got another short code than its own: why, then
+// ": código corto «corto»".
+inline void AnotarRenumerado(const Anotador& avisos, const std::string& elemento, const std::string& motivo,
+                             const std::string& corto) {
+    avisos.Anotar(Categoria::CodigoRenumerado, elemento, motivo + ": código corto " + Citar(corto));
+}
 
 // Finds the smallest k in [desde, hasta] for which candidato(k) is not taken.
 //
@@ -58,6 +53,34 @@ public:
 
 private:
     std::unordered_map<std::string, long long> siguiente_;
+};
+
+// The short codes one stage has given, where codes that differ only in letter case are
+// the same code ("a12" and "A12"), and the searches for a free numbered one among them.
+class CodigosDados {
+public:
+    bool Contiene(const std::string& codigo) const { return claves_.count(Clave(codigo)) != 0; }
+    void Anadir(const std::string& codigo) { claves_.insert(Clave(codigo)); }
+    // The form under which a code is compared: its letter case folded.
+    static std::string Clave(const std::string& codigo) { return SinMayusculas(codigo); }
+
+    // BuscadorLibre's searches, the codes given being the taken ones.
+    bool Buscar(const std::string& serie, long long desde, long long hasta, const BuscadorLibre::Candidato& candidato,
+                std::string& libre) {
+        return buscador_.Buscar(serie, desde, hasta, Ocupado(), candidato, libre);
+    }
+    bool BuscarPorCifras(const std::function<std::string(int)>& serie, int cifrasDesde, int cifrasHasta,
+                         const BuscadorLibre::Candidato& candidato, std::string& libre) {
+        return buscador_.BuscarPorCifras(serie, cifrasDesde, cifrasHasta, Ocupado(), candidato, libre);
+    }
+
+private:
+    BuscadorLibre::Ocupado Ocupado() const {
+        return [this](const std::string& c) { return Contiene(c); };
+    }
+
+    std::unordered_set<std::string> claves_;
+    BuscadorLibre buscador_;
 };
 
 }  // namespace ph

@@ -1,36 +1,45 @@
 #pragma once
-// The state one ITACA -> Sesionix run shares between its stages (the main window's state).
+// What one ITACA -> Sesionix run hands its stages: the run's surroundings, the template
+// chosen for it, and the sets that several stages fill in turn.
 #include "common/xml.h"
 #include "transfer/dialogos.h"
 #include "transfer/informe.h"
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ph {
 
+// The template the run works with, and which timetable lines apply. The driver holds it
+// and hands it to the stages that need it; they only read it.
+struct PlantillaElegida {
+    std::string codigo;                     // the template code, stripped
+    std::string turno;                      // its shift
+    std::vector<std::string> lineasSesion;  // its session lines, in the dialog's order
+    // Only the lines of this template apply (the answer "No" to the question of the group
+    // timetable stage); false when every template's lines apply or nothing was asked.
+    bool soloSusLineas = false;
+};
+
 struct ContextoImportacion {
-    ContextoImportacion(const DocumentoXml& doc, std::string carpetaIntercambio, Dialogos& dlg)
-        : XMLDoc(doc), carpeta(std::move(carpetaIntercambio)), dialogos(dlg) {}
+    ContextoImportacion(const DocumentoXml& documentoCentro, std::string carpetaIntercambio, Dialogos& dlg,
+                        Informe* informe = nullptr)
+        : documento(documentoCentro), carpeta(std::move(carpetaIntercambio)), dialogos(dlg), avisos(informe) {}
 
-    const DocumentoXml& XMLDoc;   // the loaded centre file
-    std::string carpeta;          // the exchange folder
-    std::string resultado;        // code of the chosen template
-    std::string turno_plant;      // its shift
-    std::string idioma;           // the language text (ComboBoxValCast)
-    std::vector<std::string> ListBoxPlanti;  // the chosen template's session lines
-    bool SoloPlantilla = false;   // set by TransformarHorariosGrupo
-
-    // Run-scoped sets, exact comparison (letter case counts).
-    std::set<std::string> CodigosUsados;
-    std::set<std::string> NombresUsados;
-    std::set<std::string> ContenidosVistos;
-
+    const DocumentoXml& documento;  // the loaded centre file
+    const std::string carpeta;      // the exchange folder
     Dialogos& dialogos;
-    // Where the stages note what the data did not carry or carried changed; null when
-    // nobody asked for a report.
-    Informe* informe = nullptr;
+    std::string idioma;             // the language text, as the window shows it
+    // Where the stages note what the data did not carry or carried changed; it notes
+    // nothing when nobody asked for a report.
+    const Anotador avisos;
+
+    // Filled by the subjects and occupations stages, exact comparison (letter case counts).
+    std::set<std::string> codigosUsados;     // ASIGNOMT short codes given
+    std::set<std::string> nombresUsados;     // names of subjects and occupations
+    std::set<std::string> contenidosVistos;  // ITACA subject codes already written
 };
 
 }  // namespace ph

@@ -4,8 +4,8 @@
 
 namespace ph {
 
-void CrearDiasHoras(ContextoImportacion& ctx) {
-    CrearDiasHoras(ctx.carpeta, ctx.ListBoxPlanti, ctx.resultado, ctx.idioma);
+void CrearDiasHoras(ContextoImportacion& ctx, const PlantillaElegida& plantilla) {
+    CrearDiasHoras(ctx.carpeta, plantilla.lineasSesion, plantilla.codigo, ctx.idioma);
 }
 
 }  // namespace ph

@@ -15,6 +15,26 @@
 
 namespace ph {
 
+namespace {
+
+// The ten stages in order, under the wait cursor. The group timetable stage settles
+// whether only the chosen template's lines apply; the stages after it take its answer.
+void EjecutarEtapas(ContextoImportacion& ctx, PlantillaElegida plantilla) {
+    CursorEspera espera(ctx.dialogos);
+    TransformarDocentes(ctx);
+    TransformarGrupos(ctx, plantilla);
+    TransformarContenidos(ctx);
+    TransformarOcupaciones(ctx);
+    TransformarAulas(ctx);
+    PrepararAsignaciones(ctx);
+    plantilla.soloSusLineas = TransformarHorariosGrupo(ctx, plantilla);
+    TransformarHorariosOcupaciones(ctx, plantilla);
+    QuitarSinClases(ctx, plantilla);
+    CrearDiasHoras(ctx, plantilla);
+}
+
+}  // namespace
+
 ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string& carpeta, Dialogos& dialogos,
                                        Informe* informe) {
     const std::string ruta = estado.filenameXML;
@@ -33,26 +53,9 @@ ResultadoTransferencia ImportarDeItaca(EstadoVentana& estado, const std::string&
             estado.ListBoxPlanti = e.lineas;
         }
 
-        ContextoImportacion ctx(doc, carpeta, dialogos);
-        ctx.resultado = estado.resultado;
-        ctx.turno_plant = estado.turno_plant;
+        ContextoImportacion ctx(doc, carpeta, dialogos, informe);
         ctx.idioma = estado.idioma;
-        ctx.ListBoxPlanti = estado.ListBoxPlanti;
-        ctx.informe = informe;
-
-        {
-            CursorEspera espera(dialogos);
-            TransformarDocentes(ctx);
-            TransformarGrupos(ctx);
-            TransformarContenidos(ctx);
-            TransformarOcupaciones(ctx);
-            TransformarAulas(ctx);
-            PrepararAsignaciones(ctx);
-            TransformarHorariosGrupo(ctx);
-            TransformarHorariosOcupaciones(ctx);
-            QuitarSinClases(ctx);
-            CrearDiasHoras(ctx);
-        }
+        EjecutarEtapas(ctx, {estado.resultado, estado.turno_plant, estado.ListBoxPlanti});
 
         ResultadoTransferencia r = Finalizar(dialogos, informe);
         r.filas = ContarFilas(carpeta);

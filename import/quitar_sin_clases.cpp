@@ -24,18 +24,17 @@ struct AvisoPoda {
 };
 
 // Deletes every row whose ABREV is not in conClases, then packs the table.
-void Podar(TablaDbf& tabla, const Conjunto& conClases, Informe* informe, const AvisoPoda& aviso) {
+void Podar(TablaDbf& tabla, const Conjunto& conClases, const Anotador& avisos, const AvisoPoda& aviso) {
     tabla.First();
     while (!tabla.Eof()) {
         if (conClases.count(tabla.AsString("ABREV"))) {
             tabla.Next();
             continue;
         }
-        if (informe)
-            informe->Anotar(aviso.categoria,
-                            std::string(aviso.clase) + " " + Citar(tabla.AsString(aviso.clave)) + " (" +
-                                tabla.AsString(aviso.nombre) + "), código " + Citar(tabla.AsString("ABREV")),
-                            "no tiene clases en la plantilla elegida: se quita");
+        avisos.Anotar(aviso.categoria,
+                      Elemento(aviso.clase, tabla.AsString(aviso.clave), tabla.AsString(aviso.nombre)) + ", código " +
+                          Citar(tabla.AsString("ABREV")),
+                      "no tiene clases en la plantilla elegida: se quita");
         tabla.Delete();
     }
     tabla.Pack();
@@ -43,8 +42,8 @@ void Podar(TablaDbf& tabla, const Conjunto& conClases, Informe* informe, const A
 
 }  // namespace
 
-void QuitarSinClases(ContextoImportacion& ctx) {
-    if (!ctx.SoloPlantilla) return;
+void QuitarSinClases(ContextoImportacion& ctx, const PlantillaElegida& plantilla) {
+    if (!plantilla.soloSusLineas) return;
 
     TablaDbf asigt, profesores, grupos;
     AbrirTabla(asigt, ctx.carpeta, TablaASIGT().nombre);
@@ -69,9 +68,9 @@ void QuitarSinClases(ContextoImportacion& ctx) {
         break;
     }
 
-    Podar(grupos, gruposConClases, ctx.informe, {Categoria::GrupoQuitado, "grupo", "CLAVE", "DESCRIP"});
+    Podar(grupos, gruposConClases, ctx.avisos, {Categoria::GrupoQuitado, "grupo", "CLAVE", "DESCRIP"});
     grupos.Cerrar();
-    Podar(profesores, profesoresConClases, ctx.informe, {Categoria::DocenteQuitado, "docente", "DNI", "NOMBRE"});
+    Podar(profesores, profesoresConClases, ctx.avisos, {Categoria::DocenteQuitado, "docente", "DNI", "NOMBRE"});
     profesores.Cerrar();
     asigt.Cerrar();
 }

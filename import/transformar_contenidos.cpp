@@ -9,35 +9,61 @@
 
 namespace ph {
 
-namespace a = centro::contenido;
-
 namespace {
 
-// A code of more than 10 characters becomes its first 8 followed by its last 2.
-std::string Acortado(const std::string& codigo) {
-    return Longitud(codigo) > 10 ? Left(codigo, 8) + Right(codigo, 2) : codigo;
+// The short code of a new subject: its code shortened, and when another subject has that,
+// its first 10 - digits(k) characters followed by the smallest number k that makes it free.
+std::string CodigoCorto(ContextoImportacion& ctx, BuscadorLibre& buscador, const std::string& codigo,
+                        const std::string& nombre) {
+    const std::string acortado = AcortarCodigo(codigo);
+    std::string corto = acortado;
+    if (ctx.codigosUsados.count(corto)) {
+        buscador.BuscarPorCifras([&](int d) { return Left(acortado, 10 - d); }, 1, 18,
+                                 [&](const std::string& c) { return ctx.codigosUsados.count(c) != 0; },
+                                 [&](long long k) { return Left(acortado, 10 - Digitos(k)) + std::to_string(k); },
+                                 corto);
+    }
+    if (corto != codigo)
+        AnotarRenumerado(ctx.avisos, Elemento("contenido", codigo, nombre),
+                         ctx.codigosUsados.count(acortado) ? Citar(acortado) + " ya estaba usado"
+                                                           : "el código tiene más de 10 caracteres",
+                         corto);
+    return corto;
 }
 
-std::string Contenido(const std::string& codigo, const std::string& nombre) {
-    return "contenido " + Citar(codigo) + " (" + nombre + ")";
+// The same subject in another course: its level and course stay on the current row only
+// while every occurrence agrees on them. Noted when a value that stood is blanked, once
+// per subject and field.
+void CompararNivel(ContextoImportacion& ctx, TablaDbf& nombres, const std::string& codigo,
+                   const std::string& cursoItaca, const std::string& nivel, const std::string& curso) {
+    nombres.Edit();
+    const std::string nivelAntes = nombres.AsString("DENIVEL");
+    const std::string cursoAntes = nombres.AsString("DECURSO");
+    if (nivelAntes != nivel) nombres.SetString("DENIVEL", "");
+    if (cursoAntes != curso) nombres.SetString("DECURSO", "");
+    nombres.Post();
+    std::string borrado;
+    if (!nivelAntes.empty() && nivelAntes != nivel)
+        borrado = "nivel " + Citar(nivel) + " en vez de " + Citar(nivelAntes) + ": DENIVEL en blanco";
+    if (!cursoAntes.empty() && cursoAntes != curso)
+        borrado += (borrado.empty() ? "" : "; ") + std::string("curso ") + Citar(curso) + " en vez de " +
+                   Citar(cursoAntes) + ": DECURSO en blanco";
+    if (!borrado.empty())
+        ctx.avisos.Anotar(Categoria::NivelBorrado, Elemento("contenido", codigo, nombres.AsString("NOMBRE")),
+                          "en el curso " + Citar(cursoItaca) + " tiene " + borrado);
 }
 
 }  // namespace
 
 void TransformarContenidos(ContextoImportacion& ctx) {
-    CrearTablaTrabajo(ctx.carpeta, TablaASIGNOMT());
-    const std::vector<NodoXml> contenidos = ctx.XMLDoc.Seleccionar(centro::kContenidos);
-
-    TablaDbf nombres;
-    AbrirTabla(nombres, ctx.carpeta, TablaASIGNOMT().nombre);
+    namespace a = centro::contenido;
+    TablaDbf nombres = CrearYAbrirTabla(ctx.carpeta, TablaASIGNOMT());
     TablaDbf cursos;
     AbrirTabla(cursos, ctx.carpeta, TablaCURSOST().nombre);
 
     const char* atributoNombre = AtributoNombre(ctx, a::nombre_val, a::nombre_cas);
     BuscadorLibre buscador;
-    auto ocupado = [&](const std::string& c) { return ctx.CodigosUsados.count(c) != 0; };
-
-    for (const NodoXml& n : contenidos) {
+    for (const NodoXml& n : ctx.documento.Seleccionar(centro::kContenidos)) {
         const std::string codigo = AllTrim(n.Atributo(a::codigo));
         const std::string cursoItaca = AllTrim(n.Atributo(a::curso));
         std::string nivel, curso;
@@ -46,56 +72,15 @@ void TransformarContenidos(ContextoImportacion& ctx) {
             curso = cursos.AsString("CURSO");
         }
         const std::string nombre = AllTrim(n.Atributo(atributoNombre));
-        ctx.NombresUsados.insert(nombre);
+        ctx.nombresUsados.insert(nombre);
 
-        if (!ctx.ContenidosVistos.count(codigo)) {
-            std::string corto = Acortado(codigo);
-            if (ctx.CodigosUsados.count(corto)) {
-                // Taken by another subject: its first 10 - digits(k) characters followed
-                // by the smallest number k that makes it free.
-                const std::string base = corto;
-                buscador.BuscarPorCifras([&](int d) { return Left(base, 10 - d); }, 1, 18, ocupado,
-                                         [&](long long k) { return Left(base, 10 - Digitos(k)) + std::to_string(k); },
-                                         corto);
-            }
-            if (ctx.informe && corto != codigo)
-                ctx.informe->Anotar(Categoria::CodigoRenumerado, Contenido(codigo, nombre),
-                                    (ctx.CodigosUsados.count(Acortado(codigo))
-                                         ? Citar(Acortado(codigo)) + " ya estaba usado"
-                                         : std::string("el código tiene más de 10 caracteres")) +
-                                        ": código corto " + Citar(corto));
-            ctx.CodigosUsados.insert(corto);
-            ctx.ContenidosVistos.insert(codigo);
-            nombres.Append();
-            nombres.SetString("COD", corto);
-            nombres.SetString("CODLARGO", CodigoLargo(nombre));
-            nombres.SetString("NOMBRE", nombre);
-            nombres.SetBoolean("ESTAREA", false);
-            nombres.SetString("DENIVEL", nivel);
-            nombres.SetString("DECURSO", curso);
-            nombres.SetString("ABREV_ITACA", codigo);
-            nombres.Post();
+        if (!ctx.contenidosVistos.count(codigo)) {
+            const std::string corto = CodigoCorto(ctx, buscador, codigo, nombre);
+            ctx.codigosUsados.insert(corto);
+            ctx.contenidosVistos.insert(codigo);
+            AnadirNombre(nombres, {.cod = corto, .nombre = nombre, .abrevItaca = codigo, .nivel = nivel, .curso = curso});
         } else if (nombres.Locate("ABREV_ITACA", codigo)) {
-            // The same subject in another course: its level and course stay only while
-            // every occurrence agrees on them.
-            nombres.Edit();
-            const std::string nivelAntes = nombres.AsString("DENIVEL");
-            const std::string cursoAntes = nombres.AsString("DECURSO");
-            if (nivelAntes != nivel) nombres.SetString("DENIVEL", "");
-            if (cursoAntes != curso) nombres.SetString("DECURSO", "");
-            nombres.Post();
-            // Noted when a value that stood is blanked: once per subject and field.
-            if (ctx.informe) {
-                std::string borrado;
-                if (!nivelAntes.empty() && nivelAntes != nivel)
-                    borrado = "nivel " + Citar(nivel) + " en vez de " + Citar(nivelAntes) + ": DENIVEL en blanco";
-                if (!cursoAntes.empty() && cursoAntes != curso)
-                    borrado += (borrado.empty() ? "" : "; ") + std::string("curso ") + Citar(curso) + " en vez de " +
-                               Citar(cursoAntes) + ": DECURSO en blanco";
-                if (!borrado.empty())
-                    ctx.informe->Anotar(Categoria::NivelBorrado, Contenido(codigo, nombres.AsString("NOMBRE")),
-                                        "en el curso " + Citar(cursoItaca) + " tiene " + borrado);
-            }
+            CompararNivel(ctx, nombres, codigo, cursoItaca, nivel, curso);
         }
     }
     cursos.Cerrar();

@@ -14,30 +14,27 @@ namespace ph {
 
 namespace {
 
+// Key -> value.
+using PorClave = std::unordered_map<std::string, std::string>;
+
 // Key -> value of the first element, in document order, whose key attribute holds it.
-std::unordered_map<std::string, std::string> PrimeroPorClave(const DocumentoXml& doc, const char* ruta,
-                                                             const char* clave, const char* valor) {
-    std::unordered_map<std::string, std::string> m;
+PorClave PrimeroPorClave(const DocumentoXml& doc, const char* ruta, const char* clave, const char* valor) {
+    PorClave m;
     for (const NodoXml& n : doc.Seleccionar(ruta))
         m.try_emplace(AllTrim(n.Atributo(clave)), AllTrim(n.Atributo(valor)));
     return m;
 }
 
-std::string Buscar(const std::unordered_map<std::string, std::string>& m, const std::string& clave) {
+std::string Buscar(const PorClave& m, const std::string& clave) {
     auto it = m.find(clave);
     return it == m.end() ? std::string() : it->second;
-}
-
-// A code of more than 10 characters becomes its first 8 followed by its last 2.
-std::string Acortar(const std::string& c) {
-    return Longitud(c) <= 10 ? c : Left(c, 8) + Right(c, 2);
 }
 
 // Group short codes: unique without regard to letter case, at most 10 characters.
 class AbreviaturasGrupo {
 public:
     std::string Dar(const std::string& codigo) {
-        std::string abrev = Acortar(codigo);
+        std::string abrev = AcortarCodigo(codigo);
         if (usados_.Contiene(abrev)) abrev = Numerada(codigo);
         usados_.Anadir(abrev);
         return abrev;
@@ -53,92 +50,75 @@ private:
         const std::string base = Longitud(codigo) >= 10 ? Left(codigo, 9) : codigo;
         const long largo = Longitud(base);
         const std::string clave = usados_.Clave(base);
-        auto ocupado = [&](const std::string& c) { return usados_.Contiene(c); };
         std::string libre;
         // A candidate of base and k that fits is base + k; one that does not is its first
         // 8 characters (from base, then k's first digits) and k's last 2 digits.
         auto serie = [&](int d) { return largo + d <= 10 ? "=" + clave : ">" + Left(clave, 8); };
-        if (buscador_.BuscarPorCifras(serie, 1, int(std::max(3L, 11 - largo)), ocupado,
-                                      [&](long long k) { return Acortar(base + std::to_string(k)); }, libre))
+        if (usados_.BuscarPorCifras(serie, 1, int(std::max(3L, 11 - largo)),
+                                    [&](long long k) { return AcortarCodigo(base + std::to_string(k)); }, libre))
             return libre;
-        buscador_.BuscarPorCifras([&](int d) { return "#" + Left(clave, 10 - d); }, 1, 18, ocupado,
-                                  [&](long long k) { return Left(base, 10 - Digitos(k)) + std::to_string(k); },
-                                  libre);
+        usados_.BuscarPorCifras([&](int d) { return "#" + Left(clave, 10 - d); }, 1, 18,
+                                [&](long long k) { return Left(base, 10 - Digitos(k)) + std::to_string(k); }, libre);
         return libre;
     }
 
-    ListaCodigos usados_{true};
-    BuscadorLibre buscador_;
+    CodigosDados usados_;
 };
 
 // The report's notices about one group: its short code, its course link and its tutor.
-void AnotarGrupo(Informe& informe, const NodoXml& n, const std::string& codigo, const std::string& abrev,
+void AnotarGrupo(const Anotador& avisos, const NodoXml& n, const std::string& codigo, const std::string& abrev,
                  const std::string& claveCurso, const std::string& tutor, bool tutorEncontrado) {
-    const std::string elemento = "grupo " + Citar(codigo) + " (" + AllTrim(n.Atributo(centro::grupo::nombre)) + ")";
+    const std::string elemento = Elemento("grupo", codigo, AllTrim(n.Atributo(centro::grupo::nombre)));
     if (abrev != codigo)
-        informe.Anotar(Categoria::CodigoRenumerado, elemento,
-                       std::string(Longitud(codigo) > 10 && abrev == Acortar(codigo)
-                                       ? "el código tiene más de 10 caracteres"
-                                       : "el código ya estaba usado") +
-                           ": código corto " + Citar(abrev));
+        AnotarRenumerado(avisos, elemento,
+                         Longitud(codigo) > 10 && abrev == AcortarCodigo(codigo) ? "el código tiene más de 10 caracteres"
+                                                                                  : "el código ya estaba usado",
+                         abrev);
     if (claveCurso.empty())
-        informe.Anotar(Categoria::GrupoSinCurso, elemento,
-                       "ningún curso_grupo lo enlaza con un curso: CLAVECURSO vacío, el grupo no recibe asignaciones");
+        avisos.Anotar(Categoria::GrupoSinCurso, elemento,
+                      "ningún curso_grupo lo enlaza con un curso: CLAVECURSO vacío, el grupo no recibe asignaciones");
     if (!tutor.empty() && !tutorEncontrado)
-        informe.Anotar(Categoria::TutorNoEncontrado, elemento,
-                       "el tutor " + Citar(tutor) + " no es docente del centro: el grupo queda sin tutor");
+        avisos.Anotar(Categoria::TutorNoEncontrado, elemento,
+                      "el tutor " + Citar(tutor) + " no es docente del centro: el grupo queda sin tutor");
 }
 
-}  // namespace
-
-void TransformarGrupos(ContextoImportacion& ctx) {
-    const std::string& carpeta = ctx.carpeta;
-    BorrarTabla(carpeta, TablaGRUPOST().nombre);
-    BorrarTabla(carpeta, TablaCURSOST().nombre);
-    CrearVacia(carpeta, TablaCURSOST());
-    CrearVacia(carpeta, TablaGRUPOST());
-
-    const DocumentoXml& doc = ctx.XMLDoc;
-    // Teaching code -> abbreviation of its first ensenanza element.
-    const auto niveles = PrimeroPorClave(doc, centro::kEnsenanzas, centro::ensenanza::ensenanza,
-                                         centro::ensenanza::abreviatura);
-
+// CURSOST from the cursos section; the courses take the shift of the chosen template.
+void EscribirCursos(ContextoImportacion& ctx, const PlantillaElegida& plantilla, const PorClave& niveles) {
+    namespace c = centro::curso;
     TablaDbf cursos;
-    AbrirTabla(cursos, carpeta, TablaCURSOST().nombre);
-    for (const NodoXml& c : doc.Seleccionar(centro::kCursos)) {
-        const std::string abreviatura = AllTrim(c.Atributo(centro::curso::abreviatura));
-        if (AllTrim(c.Atributo(centro::curso::padre)).empty()) {
-            // A top-level course must start with its year as a digit.
-            if (abreviatura.empty() || abreviatura[0] < '0' || abreviatura[0] > '9') {
-                if (ctx.informe)
-                    ctx.informe->Anotar(Categoria::CursoOmitido,
-                                        "curso " + Citar(AllTrim(c.Atributo(centro::curso::codigo))) + " (" +
-                                            abreviatura + ")",
-                                        "no tiene curso padre y su abreviatura no empieza por una cifra: "
-                                        "no se escribe en CURSOST");
-                continue;
-            }
+    AbrirTabla(cursos, ctx.carpeta, TablaCURSOST().nombre);
+    for (const NodoXml& n : ctx.documento.Seleccionar(centro::kCursos)) {
+        const std::string abreviatura = AllTrim(n.Atributo(c::abreviatura));
+        const std::string codigo = AllTrim(n.Atributo(c::codigo));
+        // A top-level course must start with its year as a digit.
+        if (AllTrim(n.Atributo(c::padre)).empty() &&
+            (abreviatura.empty() || abreviatura[0] < '0' || abreviatura[0] > '9')) {
+            ctx.avisos.Anotar(Categoria::CursoOmitido, Elemento("curso", codigo, abreviatura),
+                              "no tiene curso padre y su abreviatura no empieza por una cifra: "
+                              "no se escribe en CURSOST");
+            continue;
         }
         cursos.Append();
-        cursos.SetString("ABREV", Left(abreviatura, 3));
-        cursos.SetString("TURNO", ctx.turno_plant);
-        cursos.SetString("CURSO", Left(abreviatura, 1));
-        cursos.SetString("CLAVE", AllTrim(c.Atributo(centro::curso::codigo)));
-        cursos.SetString("ESTUD", abreviatura);
-        cursos.SetString("NIVEL", Buscar(niveles, AllTrim(c.Atributo(centro::curso::ensenanza))));
+        PonerTextos(cursos, {{"ABREV", Left(abreviatura, 3)}, {"TURNO", plantilla.turno},
+                             {"CURSO", Left(abreviatura, 1)}, {"CLAVE", codigo}, {"ESTUD", abreviatura},
+                             {"NIVEL", Buscar(niveles, AllTrim(n.Atributo(c::ensenanza)))}});
         cursos.Post();
     }
+    cursos.Cerrar();
+}
 
+// GRUPOST from the grupos section, each group linked to its course and its tutor.
+void EscribirGrupos(ContextoImportacion& ctx, const PorClave& niveles) {
+    namespace g = centro::grupo;
     // Group code -> course of its first curso_grupo element.
-    const auto cursoDeGrupo = PrimeroPorClave(doc, centro::kCursosGrupo, centro::curso_grupo::grupo,
+    const auto cursoDeGrupo = PrimeroPorClave(ctx.documento, centro::kCursosGrupo, centro::curso_grupo::grupo,
                                               centro::curso_grupo::curso);
     TablaDbf proft;
-    AbrirTabla(proft, carpeta, TablaPROFT().nombre);
-    const std::vector<NodoXml> grupos = doc.Seleccionar(centro::kGrupos);
+    AbrirTabla(proft, ctx.carpeta, TablaPROFT().nombre);
+    const std::vector<NodoXml> grupos = ctx.documento.Seleccionar(centro::kGrupos);
     TablaDbf tgrupos;
-    AbrirTabla(tgrupos, carpeta, TablaGRUPOST().nombre);
+    AbrirTabla(tgrupos, ctx.carpeta, TablaGRUPOST().nombre);
 
-    namespace g = centro::grupo;
     AbreviaturasGrupo abreviaturas;
     for (const NodoXml& n : grupos) {
         const std::string codigo = AllTrim(n.Atributo(g::codigo));
@@ -150,25 +130,32 @@ void TransformarGrupos(ContextoImportacion& ctx) {
         const std::string abrevTutor = tutorEncontrado ? proft.AsString("ABREV") : "";
         const std::string abrev = abreviaturas.Dar(codigo);
         const std::string claveCurso = Buscar(cursoDeGrupo, codigo);
-        if (ctx.informe) AnotarGrupo(*ctx.informe, n, codigo, abrev, claveCurso, tutor, tutorEncontrado);
+        AnotarGrupo(ctx.avisos, n, codigo, abrev, claveCurso, tutor, tutorEncontrado);
 
         tgrupos.Append();
-        tgrupos.SetString("ABREV", abrev);
-        tgrupos.SetString("TURNO", AllTrim(n.Atributo(g::turno)));
-        tgrupos.SetString("NIVEL", Buscar(niveles, ensenanza));
-        tgrupos.SetString("CURSO", Left(codigo, 1));
-        tgrupos.SetString("GRUPO", Right(codigo, 1));
-        tgrupos.SetString("DESCRIP", AllTrim(n.Atributo(g::nombre)));
-        tgrupos.SetString("MARCO", "0");
-        tgrupos.SetString("CLAVE", codigo);
-        tgrupos.SetString("CLAVECURSO", claveCurso);
-        tgrupos.SetString("ENSENANZA", ensenanza);
-        tgrupos.SetString("TUTOR", abrevTutor);
+        PonerTextos(tgrupos, {{"ABREV", abrev}, {"TURNO", AllTrim(n.Atributo(g::turno))},
+                              {"NIVEL", Buscar(niveles, ensenanza)}, {"CURSO", Left(codigo, 1)},
+                              {"GRUPO", Right(codigo, 1)}, {"DESCRIP", AllTrim(n.Atributo(g::nombre))},
+                              {"MARCO", "0"}, {"CLAVE", codigo}, {"CLAVECURSO", claveCurso},
+                              {"ENSENANZA", ensenanza}, {"TUTOR", abrevTutor}});
         tgrupos.Post();
     }
     tgrupos.Cerrar();
-    cursos.Cerrar();
     proft.Cerrar();
+}
+
+}  // namespace
+
+void TransformarGrupos(ContextoImportacion& ctx, const PlantillaElegida& plantilla) {
+    BorrarTabla(ctx.carpeta, TablaGRUPOST().nombre);
+    BorrarTabla(ctx.carpeta, TablaCURSOST().nombre);
+    CrearVacia(ctx.carpeta, TablaCURSOST());
+    CrearVacia(ctx.carpeta, TablaGRUPOST());
+    // Teaching code -> abbreviation of its first ensenanza element.
+    const PorClave niveles = PrimeroPorClave(ctx.documento, centro::kEnsenanzas, centro::ensenanza::ensenanza,
+                                            centro::ensenanza::abreviatura);
+    EscribirCursos(ctx, plantilla, niveles);
+    EscribirGrupos(ctx, niveles);
 }
 
 }  // namespace ph

@@ -4,6 +4,7 @@
 // same assignment gets a row of its own. Rows no applied line confirmed are removed.
 #include "common/dbf/dbf.h"
 #include "common/texto.h"
+#include "import/asignaciones.h"
 #include "import/etapas.h"
 #include "import/preguntas.h"
 #include "transfer/centro.h"
@@ -17,11 +18,6 @@ namespace ph {
 
 namespace {
 
-// ABREV of the first row whose field equals valor; empty when none.
-std::string AbrevDe(TablaDbf& tabla, const char* campo, const std::string& valor) {
-    return tabla.Locate(campo, valor) ? tabla.AsString("ABREV") : std::string();
-}
-
 // Counts one more period on the current row (or sets the first one) and fills its teacher
 // and room while they are empty; a teacher or room once set is never replaced.
 void Contar(TablaDbf& asigt, bool primera, const std::string& profesor, const std::string& aula) {
@@ -32,27 +28,76 @@ void Contar(TablaDbf& asigt, bool primera, const std::string& profesor, const st
     asigt.Post();
 }
 
-// For the report: group code -> name, of the first GRUPOST row with that code.
-std::unordered_map<std::string, std::string> NombresDeGrupo(TablaDbf& grupos) {
-    std::unordered_map<std::string, std::string> m;
-    for (grupos.First(); !grupos.Eof(); grupos.Next()) m.try_emplace(grupos.AsString("CLAVE"), grupos.AsString("DESCRIP"));
-    return m;
+// How the report names groups: "grupo «clave» (nombre)" with the name of the first
+// GRUPOST row of that code, without the name when no row has it.
+class NombresGrupo {
+public:
+    explicit NombresGrupo(TablaDbf& grupos) {
+        for (grupos.First(); !grupos.Eof(); grupos.Next())
+            nombres_.try_emplace(grupos.AsString("CLAVE"), grupos.AsString("DESCRIP"));
+    }
+    std::string operator()(const std::string& clave) const {
+        auto it = nombres_.find(clave);
+        return it == nombres_.end() ? "grupo " + Citar(clave) : Elemento("grupo", clave, it->second);
+    }
+
+private:
+    std::unordered_map<std::string, std::string> nombres_;
+};
+
+// A timetable line: the ITACA codes it names.
+struct LineaGrupo {
+    std::string grupo, curso, contenido, docente, aula;
+};
+
+LineaGrupo LeerLinea(const NodoXml& l) {
+    namespace hg = centro::horario_grupo;
+    return {AllTrim(l.Atributo(hg::grupo)), AllTrim(l.Atributo(hg::curso)), AllTrim(l.Atributo(hg::contenido)),
+            AllTrim(l.Atributo(hg::docente)), AllTrim(l.Atributo(hg::aula))};
 }
 
-std::string Grupo(const std::unordered_map<std::string, std::string>& nombres, const std::string& clave) {
-    auto it = nombres.find(clave);
-    return "grupo " + Citar(clave) + (it == nombres.end() ? "" : " (" + it->second + ")");
+// Notes a line whose teacher or room the centre does not hold.
+void AnotarDesconocidos(const Anotador& avisos, const LineaGrupo& l, const std::string& grupo,
+                        const std::string& profesor, const std::string& codAula) {
+    if (profesor.empty())
+        avisos.Anotar(Categoria::LineaDocenteDesconocido,
+                      "docente " + Citar(l.docente) + ", " + grupo + ", contenido " + Citar(l.contenido),
+                      "no es docente del centro: la hora se cuenta sin docente");
+    if (!l.aula.empty() && codAula.empty())
+        avisos.Anotar(Categoria::LineaAulaDesconocida,
+                      "aula " + Citar(l.aula) + ", " + grupo + ", contenido " + Citar(l.contenido),
+                      "no es aula del centro: la clase no recibe esa aula");
+}
+
+// Removes every row not in tocadas, then packs the table.
+void QuitarNoConfirmadas(TablaDbf& asigt, const std::unordered_set<long>& tocadas, const Anotador& avisos,
+                         const PlantillaElegida& plantilla, const NombresGrupo& nombrarGrupo) {
+    asigt.First();
+    while (!asigt.Eof()) {
+        if (tocadas.count(asigt.RecNo())) {
+            asigt.Next();
+            continue;
+        }
+        avisos.Anotar(Categoria::AsignacionSinLineas,
+                      Elemento("contenido", asigt.AsString("ASIG_ITACA"), asigt.AsString("CASIG")) + ", " +
+                          nombrarGrupo(asigt.AsString("CLAVE")) + ", curso " + Citar(asigt.AsString("CLAVECURSO")),
+                      (plantilla.soloSusLineas
+                           ? "ninguna línea de la plantilla " + Citar(plantilla.codigo) + " la confirma"
+                           : std::string("ninguna línea de horario la confirma")) +
+                          ": se quita de ASIGT");
+        asigt.Delete();
+    }
+    asigt.Pack();
 }
 
 }  // namespace
 
-void TransformarHorariosGrupo(ContextoImportacion& ctx) {
-    namespace hg = centro::horario_grupo;
-    ctx.SoloPlantilla = false;
-    const std::vector<NodoXml> lineas = ctx.XMLDoc.Seleccionar(centro::kHorariosGrupo);
-    if (lineas.empty()) return;
+bool TransformarHorariosGrupo(ContextoImportacion& ctx, const PlantillaElegida& plantilla) {
+    const std::vector<NodoXml> lineas = ctx.documento.Seleccionar(centro::kHorariosGrupo);
+    if (lineas.empty()) return false;
     // "Sí" takes the lines of every template; "No" only those of the chosen one.
-    if (!ctx.dialogos.PreguntarTodasPlantillas(kPreguntaTodasPlantillas)) ctx.SoloPlantilla = true;
+    PlantillaElegida aplicada = plantilla;
+    aplicada.soloSusLineas = !ctx.dialogos.PreguntarTodasPlantillas(kPreguntaTodasPlantillas);
 
     TablaDbf asigt, grupos, profesores, aulas;
     AbrirTabla(asigt, ctx.carpeta, TablaASIGT().nombre);
@@ -63,99 +108,45 @@ void TransformarHorariosGrupo(ContextoImportacion& ctx) {
     // Record numbers of the rows a line confirmed or created. Nothing is deleted before the
     // clean-up, so the numbers stay valid.
     std::unordered_set<long> tocadas;
-    Informe* informe = ctx.informe;
-    const auto nombresGrupo = informe ? NombresDeGrupo(grupos) : std::unordered_map<std::string, std::string>();
+    const NombresGrupo nombrarGrupo(grupos);
 
-    for (const NodoXml& l : lineas) {
-        if (ctx.SoloPlantilla) {
-            const std::string plantilla = AllTrim(l.Atributo(hg::plantilla));
-            if (plantilla != ctx.resultado) {
-                if (informe)
-                    informe->Contar(Categoria::LineasOtraPlantilla, "horario_grupo de la plantilla " + Citar(plantilla),
-                                    "no se aplican: solo se importa la plantilla " + Citar(ctx.resultado));
-                continue;
-            }
-        }
-        const std::string grupo = AllTrim(l.Atributo(hg::grupo));
-        const std::string curso = AllTrim(l.Atributo(hg::curso));
-        const std::string contenido = AllTrim(l.Atributo(hg::contenido));
-        const std::string docente = AllTrim(l.Atributo(hg::docente));
-        const std::string aula = AllTrim(l.Atributo(hg::aula));
-
-        if (!asigt.Locate("CLAVE;CLAVECURSO;ASIG_ITACA", {grupo, curso, contenido})) {
-            if (informe)
-                informe->Anotar(Categoria::LineaSinAsignacion,
-                                Grupo(nombresGrupo, grupo) + ", curso " + Citar(curso) + ", contenido " + Citar(contenido),
-                                "no hay asignación de ese contenido al grupo en ASIGT: la línea no se aplica");
+    for (const NodoXml& nodo : lineas) {
+        if (DeOtraPlantilla(ctx, aplicada, nodo, centro::horario_grupo::plantilla, "horario_grupo")) continue;
+        const LineaGrupo l = LeerLinea(nodo);
+        if (!asigt.Locate("CLAVE;CLAVECURSO;ASIG_ITACA", {l.grupo, l.curso, l.contenido})) {
+            ctx.avisos.Anotar(Categoria::LineaSinAsignacion,
+                              nombrarGrupo(l.grupo) + ", curso " + Citar(l.curso) + ", contenido " + Citar(l.contenido),
+                              "no hay asignación de ese contenido al grupo en ASIGT: la línea no se aplica");
             continue;
         }
-        const std::string profesor = AbrevDe(profesores, "DNI", docente);
-        const std::string codAula = AbrevDe(aulas, "ABREV_ITACA", aula);
-        if (informe && profesor.empty())
-            informe->Anotar(Categoria::LineaDocenteDesconocido,
-                            "docente " + Citar(docente) + ", " + Grupo(nombresGrupo, grupo) + ", contenido " + Citar(contenido),
-                            "no es docente del centro: la hora se cuenta sin docente");
-        if (informe && !aula.empty() && codAula.empty())
-            informe->Anotar(Categoria::LineaAulaDesconocida,
-                            "aula " + Citar(aula) + ", " + Grupo(nombresGrupo, grupo) + ", contenido " + Citar(contenido),
-                            "no es aula del centro: la clase no recibe esa aula");
+        const std::string profesor = CampoBuscado(profesores, "DNI", l.docente, "ABREV");
+        const std::string codAula = CampoBuscado(aulas, "ABREV_ITACA", l.aula, "ABREV");
+        AnotarDesconocidos(ctx.avisos, l, nombrarGrupo(l.grupo), profesor, codAula);
 
-        const long primeraFila = asigt.RecNo();
-        if (tocadas.insert(primeraFila).second) {
+        if (tocadas.insert(asigt.RecNo()).second) {
             Contar(asigt, true, profesor, codAula);
             continue;
         }
         const std::string casig = asigt.AsString("CASIG");
         const std::string cgrup = asigt.AsString("CGRUP");
-        if (asigt.AsString("CPROF") == profesor) {
+        if (asigt.AsString("CPROF") == profesor ||
+            asigt.Locate("CLAVE;CLAVECURSO;ASIG_ITACA;CPROF", {l.grupo, l.curso, l.contenido, profesor})) {
             Contar(asigt, false, profesor, codAula);
-        } else if (asigt.Locate("CLAVE;CLAVECURSO;ASIG_ITACA;CPROF", {grupo, curso, contenido, profesor})) {
-            Contar(asigt, false, profesor, codAula);
-        } else {
-            if (grupos.Locate("ABREV", cgrup)) {
-                asigt.Append();
-                asigt.SetString("CASIG", casig);
-                asigt.SetString("CPROF", profesor);
-                asigt.SetString("CGRUP", cgrup);
-                asigt.SetString("CAULA", codAula);
-                asigt.SetString("TURNO", grupos.AsString("TURNO"));
-                asigt.SetString("NIVEL", grupos.AsString("NIVEL"));
-                asigt.SetString("CURSO", grupos.AsString("CURSO"));
-                asigt.SetString("GRUPO", grupos.AsString("GRUPO"));
-                asigt.SetFloat("HORAS", 1);
-                asigt.SetString("SESIONES", "1111");
-                asigt.SetString("CLAVE", grupo);
-                asigt.SetString("CLAVECURSO", curso);
-                asigt.SetString("CTAREA", "*479");
-                asigt.SetString("ASIG_ITACA", contenido);
-                asigt.Post();
-            }
-            // The new row, or the first row again when the group was not found.
-            tocadas.insert(asigt.RecNo());
-        }
-    }
-
-    asigt.First();
-    while (!asigt.Eof()) {
-        if (tocadas.count(asigt.RecNo())) {
-            asigt.Next();
             continue;
         }
-        if (informe)
-            informe->Anotar(Categoria::AsignacionSinLineas,
-                            "contenido " + Citar(asigt.AsString("ASIG_ITACA")) + " (" + asigt.AsString("CASIG") + "), " +
-                                Grupo(nombresGrupo, asigt.AsString("CLAVE")) + ", curso " + Citar(asigt.AsString("CLAVECURSO")),
-                            (ctx.SoloPlantilla ? "ninguna línea de la plantilla " + Citar(ctx.resultado) + " la confirma"
-                                               : std::string("ninguna línea de horario la confirma")) +
-                                ": se quita de ASIGT");
-        asigt.Delete();
+        if (grupos.Locate("ABREV", cgrup))
+            AnadirAsignacion(asigt, LeerGrupoAsignacion(grupos),
+                             {casig, l.grupo, l.curso, l.contenido, 1, profesor, codAula});
+        // The new row, or the first row again when the group was not found.
+        tocadas.insert(asigt.RecNo());
     }
-    asigt.Pack();
 
+    QuitarNoConfirmadas(asigt, tocadas, ctx.avisos, aplicada, nombrarGrupo);
     asigt.Cerrar();
     grupos.Cerrar();
     profesores.Cerrar();
     aulas.Cerrar();
+    return aplicada.soloSusLineas;
 }
 
 }  // namespace ph

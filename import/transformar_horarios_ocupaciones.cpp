@@ -2,6 +2,7 @@
 // periods; then the session string of every row is rebuilt from its periods.
 #include "common/dbf/dbf.h"
 #include "common/texto.h"
+#include "import/asignaciones.h"
 #include "import/etapas.h"
 #include "transfer/centro.h"
 #include "transfer/tablas_trabajo.h"
@@ -28,8 +29,13 @@ std::int64_t PeriodosDe(double horas) {
     return static_cast<std::int64_t>(std::ceil(horas));
 }
 
-std::string CampoDe(TablaDbf& tabla, const char* clave, const std::string& valor, const char* campo) {
-    return tabla.Locate(clave, valor) ? tabla.AsString(campo) : std::string();
+// Every row's session string rebuilt from its periods.
+void ReconstruirSesiones(TablaDbf& asigt) {
+    for (asigt.First(); !asigt.Eof(); asigt.Next()) {
+        asigt.Edit();
+        asigt.SetString("SESIONES", CadenaSesiones(PeriodosDe(asigt.AsFloat("HORAS"))));
+        asigt.Post();
+    }
 }
 
 }  // namespace
@@ -53,9 +59,9 @@ std::string CadenaSesiones(std::int64_t n) {
     return s;
 }
 
-void TransformarHorariosOcupaciones(ContextoImportacion& ctx) {
+void TransformarHorariosOcupaciones(ContextoImportacion& ctx, const PlantillaElegida& plantilla) {
     namespace ho = centro::horario_ocupacion;
-    const std::vector<NodoXml> lineas = ctx.XMLDoc.Seleccionar(centro::kHorariosOcupacion);
+    const std::vector<NodoXml> lineas = ctx.documento.Seleccionar(centro::kHorariosOcupacion);
     if (lineas.empty()) return;
 
     TablaDbf nombres, asigt, profesores;
@@ -63,28 +69,20 @@ void TransformarHorariosOcupaciones(ContextoImportacion& ctx) {
     AbrirTabla(asigt, ctx.carpeta, TablaASIGT().nombre);
     AbrirTabla(profesores, ctx.carpeta, TablaPROFT().nombre);
 
-    Informe* informe = ctx.informe;
     for (const NodoXml& l : lineas) {
-        if (ctx.SoloPlantilla) {
-            const std::string plantilla = AllTrim(l.Atributo(ho::plantilla));
-            if (plantilla != ctx.resultado) {
-                if (informe)
-                    informe->Contar(Categoria::LineasOtraPlantilla, "horario_ocupacion de la plantilla " + Citar(plantilla),
-                                    "no se aplican: solo se importa la plantilla " + Citar(ctx.resultado));
-                continue;
-            }
-        }
+        if (DeOtraPlantilla(ctx, plantilla, l, ho::plantilla, "horario_ocupacion")) continue;
         const std::string ocupacion = AllTrim(l.Atributo(ho::ocupacion));
         const std::string docente = AllTrim(l.Atributo(ho::docente));
-        const std::string cod = CampoDe(nombres, "ABREV_ITACA", ocupacion, "COD");
-        const std::string profesor = CampoDe(profesores, "DNI", docente, "ABREV");
-        if (informe && cod.empty())
-            informe->Anotar(Categoria::OcupacionDesconocida, "ocupación " + Citar(ocupacion) + ", docente " + Citar(docente),
-                            "no está entre las ocupaciones importadas: la hora se cuenta sin código de ocupación");
-        if (informe && profesor.empty())
-            informe->Anotar(Categoria::OcupacionDocenteDesconocido,
-                            "docente " + Citar(docente) + ", ocupación " + Citar(ocupacion),
-                            "no es docente del centro: la hora se cuenta sin docente");
+        const std::string cod = CampoBuscado(nombres, "ABREV_ITACA", ocupacion, "COD");
+        const std::string profesor = CampoBuscado(profesores, "DNI", docente, "ABREV");
+        if (cod.empty())
+            ctx.avisos.Anotar(Categoria::OcupacionDesconocida,
+                              "ocupación " + Citar(ocupacion) + ", docente " + Citar(docente),
+                              "no está entre las ocupaciones importadas: la hora se cuenta sin código de ocupación");
+        if (profesor.empty())
+            ctx.avisos.Anotar(Categoria::OcupacionDocenteDesconocido,
+                              "docente " + Citar(docente) + ", ocupación " + Citar(ocupacion),
+                              "no es docente del centro: la hora se cuenta sin docente");
 
         // Any row of the teacher with this ITACA code counts, a subject row included.
         if (asigt.Locate("CPROF;ASIG_ITACA", {profesor, ocupacion})) {
@@ -104,12 +102,7 @@ void TransformarHorariosOcupaciones(ContextoImportacion& ctx) {
         }
     }
 
-    for (asigt.First(); !asigt.Eof(); asigt.Next()) {
-        asigt.Edit();
-        asigt.SetString("SESIONES", CadenaSesiones(PeriodosDe(asigt.AsFloat("HORAS"))));
-        asigt.Post();
-    }
-
+    ReconstruirSesiones(asigt);
     nombres.Cerrar();
     asigt.Cerrar();
     profesores.Cerrar();

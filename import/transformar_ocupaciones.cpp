@@ -10,31 +10,29 @@
 
 namespace ph {
 
-namespace a = centro::ocupacion;
-
 void TransformarOcupaciones(ContextoImportacion& ctx) {
+    namespace a = centro::ocupacion;
     TablaDbf nombres;
     AbrirTabla(nombres, ctx.carpeta, TablaASIGNOMT().nombre);
-    const std::vector<NodoXml> ocupaciones = ctx.XMLDoc.Seleccionar(centro::kOcupaciones);
-
     const char* atributoNombre = AtributoNombre(ctx, a::nombre_val, a::nombre_cas);
     BuscadorLibre buscador;
-    auto ocupado = [&](const std::string& c) { return ctx.CodigosUsados.count(c) != 0; };
+    auto ocupado = [&](const std::string& c) { return ctx.codigosUsados.count(c) != 0; };
 
-    for (const NodoXml& n : ocupaciones) {
+    for (const NodoXml& n : ctx.documento.Seleccionar(centro::kOcupaciones)) {
         const std::string codigo = AllTrim(n.Atributo(a::codigo));
         const std::string nombre = AllTrim(n.Atributo(atributoNombre));
+        const std::string elemento = Elemento("ocupación", codigo, nombre);
         // A name already given to a subject or an earlier occupation is not taken again.
-        if (ctx.NombresUsados.count(nombre)) {
-            if (ctx.informe)
-                ctx.informe->Anotar(Categoria::OcupacionNombreRepetido, "ocupación " + Citar(codigo) + " (" + nombre + ")",
-                                    "su nombre ya lo tiene una asignatura u otra ocupación: no se importa");
+        if (ctx.nombresUsados.count(nombre)) {
+            ctx.avisos.Anotar(Categoria::OcupacionNombreRepetido, elemento,
+                              "su nombre ya lo tiene una asignatura u otra ocupación: no se importa");
             continue;
         }
-        ctx.NombresUsados.insert(nombre);
+        ctx.nombresUsados.insert(nombre);
 
-        std::string corto = "*" + Right(codigo, 3);
-        if (ctx.CodigosUsados.count(corto)) {
+        const std::string dado = "*" + Right(codigo, 3);
+        std::string corto = dado;
+        if (ctx.codigosUsados.count(corto)) {
             // Its first three characters and one more: "A", then the characters that
             // follow in the character table (B, C, ... and on past Z), surrogates skipped.
             const std::string base = Left(corto, 3);
@@ -46,19 +44,10 @@ void TransformarOcupaciones(ContextoImportacion& ctx) {
             if (!buscador.Buscar(base, 0, 0xFFFF - 0x800 - 'A', ocupado, candidato, corto))
                 throw Error("La ocupación «" + codigo + "» no tiene código corto libre: todos los de «" +
                             base + "» están usados.");
-            if (ctx.informe)
-                ctx.informe->Anotar(Categoria::CodigoRenumerado, "ocupación " + Citar(codigo) + " (" + nombre + ")",
-                                    Citar("*" + Right(codigo, 3)) + " ya estaba usado: código corto " + Citar(corto));
+            AnotarRenumerado(ctx.avisos, elemento, Citar(dado) + " ya estaba usado", corto);
         }
-        ctx.CodigosUsados.insert(corto);
-        nombres.Append();
-        nombres.SetString("COD", corto);
-        nombres.SetString("CODLARGO", CodigoLargo(nombre));
-        nombres.SetString("NOMBRE", nombre);
-        nombres.SetString("CODTAREA", codigo);
-        nombres.SetBoolean("ESTAREA", true);
-        nombres.SetString("ABREV_ITACA", codigo);
-        nombres.Post();
+        ctx.codigosUsados.insert(corto);
+        AnadirNombre(nombres, {.cod = corto, .nombre = nombre, .abrevItaca = codigo, .esTarea = true, .codTarea = codigo});
     }
     nombres.Cerrar();
 }

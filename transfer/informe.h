@@ -84,4 +84,26 @@ std::string TextoResumen(const Informe& informe);
 // A value in quotes for the notices: «valor».
 inline std::string Citar(const std::string& valor) { return "«" + valor + "»"; }
 
+// How the notices name an element: its kind, its code in quotes and its name in
+// brackets ("docente «X» (nombre)").
+inline std::string Elemento(const std::string& clase, const std::string& codigo, const std::string& nombre) {
+    return clase + " " + Citar(codigo) + " (" + nombre + ")";
+}
+
+// Where a run notes in its report, when one was asked for: without a report every call
+// does nothing.
+class Anotador {
+public:
+    explicit Anotador(Informe* informe = nullptr) : informe_(informe) {}
+    void Anotar(Categoria c, std::string elemento, std::string consecuencia) const {
+        if (informe_) informe_->Anotar(c, std::move(elemento), std::move(consecuencia));
+    }
+    void Contar(Categoria c, const std::string& elemento, const std::string& consecuencia) const {
+        if (informe_) informe_->Contar(c, elemento, consecuencia);
+    }
+
+private:
+    Informe* informe_;
+};
+
 }  // namespace ph

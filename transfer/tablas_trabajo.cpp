@@ -98,6 +98,21 @@ void AbrirTabla(TablaDbf& tabla, const std::string& carpeta, const std::string& 
     tabla.Abrir(RutaTabla(carpeta, nombre), exclusivo);
 }
 
+TablaDbf CrearYAbrirTabla(const std::string& carpeta, const TablaTrabajo& trabajo) {
+    CrearTablaTrabajo(carpeta, trabajo);
+    TablaDbf tabla;
+    AbrirTabla(tabla, carpeta, trabajo.nombre);
+    return tabla;
+}
+
+std::string CampoBuscado(TablaDbf& tabla, const char* clave, const std::string& valor, const char* campo) {
+    return tabla.Locate(clave, valor) ? tabla.AsString(campo) : std::string();
+}
+
+void PonerTextos(TablaDbf& tabla, std::initializer_list<std::pair<const char*, std::string>> campos) {
+    for (const auto& [campo, valor] : campos) tabla.SetString(campo, valor);
+}
+
 std::vector<std::pair<std::string, long>> ContarFilas(const std::string& carpeta) {
     std::vector<std::pair<std::string, long>> filas;
     for (const TablaTrabajo* t : TablasTrabajo()) {

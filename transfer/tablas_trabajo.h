@@ -3,6 +3,7 @@
 // and Sesionix's solution table: names and field layouts, in file order.
 #include "common/dbf/dbf.h"
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,6 +43,15 @@ void CrearTablaTrabajo(const std::string& carpeta, const TablaTrabajo& tabla);
 // Opens a table of the exchange folder (exclusive use, as the window's components do).
 void AbrirTabla(TablaDbf& tabla, const std::string& carpeta, const std::string& nombre,
                 bool exclusivo = true);
+
+// CrearTablaTrabajo, then the new table opened as AbrirTabla opens it.
+TablaDbf CrearYAbrirTabla(const std::string& carpeta, const TablaTrabajo& trabajo);
+// The field campo of the first row whose field clave holds valor (the row becomes the
+// current one); empty when no row does.
+std::string CampoBuscado(TablaDbf& tabla, const char* clave, const std::string& valor, const char* campo);
+
+// Sets text fields of the row being appended or edited: (field, value) pairs.
+void PonerTextos(TablaDbf& tabla, std::initializer_list<std::pair<const char*, std::string>> campos);
 
 // Rows of each work table in the folder, in build order (-1 for a table that cannot be read).
 std::vector<std::pair<std::string, long>> ContarFilas(const std::string& carpeta);

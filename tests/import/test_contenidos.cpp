@@ -183,10 +183,10 @@ INSTANTIATE_TEST_SUITE_P(Casos, Idioma,
 TEST_F(Contenidos, ListasDeLaEjecucion) {
     Ejecutar({Contenido("ABCDEFGHIJKL", "C1", "Primer"), Contenido("ABCDEFGHXYKL", "C1", "Segon"),
               Contenido("ABCDEFGHIJKL", "C2", "Primer bis"), Contenido("MAT", "C1", "Mates")});
-    EXPECT_EQ(ctx.CodigosUsados, (std::set<std::string>{"ABCDEFGHKL", "ABCDEFGHK1", "MAT"}));
-    EXPECT_EQ(ctx.ContenidosVistos, (std::set<std::string>{"ABCDEFGHIJKL", "ABCDEFGHXYKL", "MAT"}));
+    EXPECT_EQ(ctx.codigosUsados, (std::set<std::string>{"ABCDEFGHKL", "ABCDEFGHK1", "MAT"}));
+    EXPECT_EQ(ctx.contenidosVistos, (std::set<std::string>{"ABCDEFGHIJKL", "ABCDEFGHXYKL", "MAT"}));
     // Every name read, also those of elements that gave no row.
-    EXPECT_EQ(ctx.NombresUsados, (std::set<std::string>{"Primer", "Segon", "Primer bis", "Mates"}));
+    EXPECT_EQ(ctx.nombresUsados, (std::set<std::string>{"Primer", "Segon", "Primer bis", "Mates"}));
 }
 
 TEST_F(Contenidos, SinCursosSeDetiene) {

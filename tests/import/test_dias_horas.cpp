@@ -171,10 +171,11 @@ TEST(DiasHorasEtapa, TomaLasLineasLaPlantillaYElIdiomaDeLaEjecucion) {
     DialogosGuion d;
     DocumentoXml doc;
     ContextoImportacion ctx(doc, stemp.ruta(), d);
-    ctx.ListBoxPlanti = {" 1 de 15:00 a 15:55", " 2 de 15:55 a 16:50"};
-    ctx.resultado = "VESP";
+    PlantillaElegida plantilla;
+    plantilla.lineasSesion = {" 1 de 15:00 a 15:55", " 2 de 15:55 a 16:50"};
+    plantilla.codigo = "VESP";
     ctx.idioma = "CASTELLANO";
-    CrearDiasHoras(ctx);
+    CrearDiasHoras(ctx, plantilla);
     const auto filas = LeerTabla(stemp.ruta(), "DIASHORAST");
     ASSERT_EQ(filas.size(), 14u);
     EXPECT_EQ(filas[13].at("MARCOXML"), "VESP");

@@ -35,6 +35,7 @@ Atributos Grupo(const std::string& codigo, Atributos extra = {}) {
 
 class Grupos : public EtapaPrueba {
 protected:
+    PlantillaElegida plantilla;
     // Teachers as the teachers stage leaves them: ABREV and DNI.
     void Docentes(const std::vector<std::pair<std::string, std::string>>& abrevDni) {
         std::vector<Fila> filas;
@@ -57,9 +58,9 @@ class Cursos : public Grupos, public ::testing::WithParamInterface<CasoCursos> {
 TEST_P(Cursos, FilasDeCURSOST) {
     const CasoCursos& c = GetParam();
     Docentes({});
-    ctx.turno_plant = "Matí";
+    plantilla.turno = "Matí";
     Centro(kEnsenanzas + Seccion("cursos", "curso", c.cursos));
-    TransformarGrupos(ctx);
+    TransformarGrupos(ctx, plantilla);
 
     const auto filas = Leer(TablaCURSOST());
     ASSERT_EQ(filas.size(), c.esperado.size());
@@ -110,7 +111,7 @@ TEST_P(AbreviaturasGrupo, UnicasYDeDiezComoMucho) {
     std::vector<Atributos> grupos;
     for (const std::string& codigo : c.codigos) grupos.push_back(Grupo(codigo));
     Centro(Seccion("grupos", "grupo", grupos));
-    TransformarGrupos(ctx);
+    TransformarGrupos(ctx, plantilla);
 
     const auto filas = Leer(TablaGRUPOST());
     EXPECT_EQ(Columna(filas, "ABREV"), c.esperado);
@@ -168,7 +169,7 @@ TEST_F(Grupos, CodigosLargosRepetidosQuedanUnicos) {
     std::vector<Atributos> grupos;
     for (int i = 0; i < 300; ++i) grupos.push_back(Grupo("CFGS-DAM-" + std::to_string(1000 + i % 7) + "-A1"));
     Centro(Seccion("grupos", "grupo", grupos));
-    TransformarGrupos(ctx);
+    TransformarGrupos(ctx, plantilla);
 
     std::set<std::string> vistos;
     for (const std::string& a : Columna(Leer(TablaGRUPOST()), "ABREV")) {
@@ -193,7 +194,7 @@ TEST_F(Grupos, FilasDeGRUPOST) {
                     Grupo("1ESOB", {{"tutor_sec", " 222B "}, {"ensenanza", "3013"}, {"turno", "V"}}),
                     Grupo("1ESOC", {{"tutor_ppal", "000Z"}, {"tutor_sec", "222B"}, {"ensenanza", "77"}}),
                     Grupo("ESO-GRUP-LLARG-Z")}));
-    TransformarGrupos(ctx);
+    TransformarGrupos(ctx, plantilla);
 
     const auto filas = Leer(TablaGRUPOST());
     ASSERT_EQ(filas.size(), 4u);
@@ -230,7 +231,7 @@ TEST_P(Tutor, AbreviaturaDelTutor) {
     const CasoTutor& c = GetParam();
     Docentes(c.docentes);
     Centro(Seccion("grupos", "grupo", {Grupo("1A", {{"tutor_ppal", c.ppal}, {"tutor_sec", c.sec}})}));
-    TransformarGrupos(ctx);
+    TransformarGrupos(ctx, plantilla);
     const auto filas = Leer(TablaGRUPOST());
     ASSERT_EQ(filas.size(), 1u);
     EXPECT_EQ(filas[0].at("TUTOR"), c.esperado);
@@ -260,7 +261,7 @@ TEST_F(Grupos, SustituyeAmbasTablasYBorraSusIndices) {
     EscribirArchivo(stemp / "CURSOST.MDX", "indice");
     EscribirArchivo(stemp / "grupost.mdx", "indice");
     Centro(Seccion("cursos", "curso", {Curso("1", "", "1ESO")}) + Seccion("grupos", "grupo", {Grupo("1A")}));
-    TransformarGrupos(ctx);
+    TransformarGrupos(ctx, plantilla);
 
     for (const char* mdx : {"CURSOST.MDX", "grupost.mdx"}) EXPECT_FALSE(ExisteArchivo(stemp / mdx)) << mdx;
     EXPECT_EQ(Leer(TablaCURSOST()).size(), 1u);
@@ -272,7 +273,7 @@ TEST_F(Grupos, SustituyeAmbasTablasYBorraSusIndices) {
 TEST_F(Grupos, SinProfesoradoSeDetieneConLosCursosEscritos) {
     Centro(Seccion("cursos", "curso", {Curso("1", "", "1ESO"), Curso("2", "", "2ESO")}) +
            Seccion("grupos", "grupo", {Grupo("1A")}));
-    EXPECT_THROW(TransformarGrupos(ctx), Error);
+    EXPECT_THROW(TransformarGrupos(ctx, plantilla), Error);
     EXPECT_EQ(Leer(TablaCURSOST()).size(), 2u);
     EXPECT_TRUE(Leer(TablaGRUPOST()).empty());
 }

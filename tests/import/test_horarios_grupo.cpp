@@ -38,8 +38,10 @@ std::vector<std::string> Resumen(const std::vector<Fila>& filas) {
 
 class HorariosGrupo : public EtapaPrueba {
 protected:
+    PlantillaElegida plantilla;
+
     void SetUp() override {
-        ctx.resultado = "P1";
+        plantilla.codigo = "P1";
         Llenar(TablaPROFT(), {{{"ABREV", "ANA"}, {"DNI", "d1"}}, {{"ABREV", "BEA"}, {"DNI", "d2"}}});
         Llenar(TablaAULAT(), {{{"ABREV", "A1"}, {"ABREV_ITACA", "a1"}}, {{"ABREV", "A2"}, {"ABREV_ITACA", "a2"}}});
         Llenar(TablaGRUPOST(), {{{"ABREV", "1A"}, {"TURNO", "M"}, {"NIVEL", "ESO"}, {"CURSO", "1"},
@@ -66,9 +68,8 @@ protected:
 TEST_F(HorariosGrupo, SinLineasNoSePreguntaNiSeCambiaNada) {
     Centro("<horarios_grupo/>");
     const std::string antes = LeerArchivo(stemp / "ASIGT.DBF");
-    ctx.SoloPlantilla = true;  // left from an earlier run
-    TransformarHorariosGrupo(ctx);
-    EXPECT_FALSE(ctx.SoloPlantilla);
+    plantilla.soloSusLineas = true;  // left from an earlier run
+    EXPECT_FALSE(TransformarHorariosGrupo(ctx, plantilla));
     EXPECT_TRUE(dialogos.preguntas.empty());
     EXPECT_EQ(LeerArchivo(stemp / "ASIGT.DBF"), antes);
 }
@@ -76,11 +77,11 @@ TEST_F(HorariosGrupo, SinLineasNoSePreguntaNiSeCambiaNada) {
 TEST_F(HorariosGrupo, RespuestaNoPreguntaUnaVezYSoloTomaLaPlantillaElegida) {
     dialogos.todasPlantillas = false;
     Lineas({{"P1", "g1", "c1", "m1", "d1", "a1"}, {"P2", "g1", "c1", "h1", "d2", "a2"}});
-    TransformarHorariosGrupo(ctx);
+    const bool soloSusLineas = TransformarHorariosGrupo(ctx, plantilla);
 
     ASSERT_EQ(dialogos.preguntas.size(), 1u);
     EXPECT_EQ(dialogos.preguntas[0], kPreguntaTodasPlantillas);
-    EXPECT_TRUE(ctx.SoloPlantilla);
+    EXPECT_TRUE(soloSusLineas);
     // Subjects only the other template teaches are gone, and so are unconfirmed rows.
     EXPECT_EQ(Resumen(Leer(TablaASIGT())), (std::vector<std::string>{"MAT|ANA|1A|A1|1"}));
     EXPECT_EQ(RegistrosEnArchivo(stemp / "ASIGT.DBF"), 1u);  // packed
@@ -90,10 +91,10 @@ TEST_F(HorariosGrupo, RespuestaSiAplicaLasLineasDeTodasLasPlantillas) {
     dialogos.todasPlantillas = true;
     Lineas({{"P1", "g1", "c1", "m1", "d1", "a1"}, {"P2", "g1", "c1", "m1", "d1", "a2"},
             {"P2", "g1", "c1", "h1", "d2", "a2"}, {"OTRA", "g2", "c1", "m1", "d2", ""}});
-    TransformarHorariosGrupo(ctx);
+    const bool soloSusLineas = TransformarHorariosGrupo(ctx, plantilla);
 
     EXPECT_EQ(dialogos.preguntas.size(), 1u);
-    EXPECT_FALSE(ctx.SoloPlantilla);
+    EXPECT_FALSE(soloSusLineas);
     EXPECT_EQ(Resumen(Leer(TablaASIGT())),
               (std::vector<std::string>{"MAT|ANA|1A|A1|2", "HIS|BEA|1A|A2|1", "MAT|BEA|1B||1"}));
 }
@@ -101,7 +102,7 @@ TEST_F(HorariosGrupo, RespuestaSiAplicaLasLineasDeTodasLasPlantillas) {
 TEST_F(HorariosGrupo, UnSegundoDocenteRecibeUnaFilaEnteraPropia) {
     Lineas({{"P1", "g1", "c1", "m1", "d1", "a1"}, {"P1", "g2", "c1", "m1", "d1", "a1"},
             {"P1", "g2", "c1", "m1", "d2", "a2"}});
-    TransformarHorariosGrupo(ctx);
+    TransformarHorariosGrupo(ctx, plantilla);
 
     const auto filas = Leer(TablaASIGT());
     ASSERT_EQ(filas.size(), 3u);
@@ -132,7 +133,7 @@ class AplicarLineas : public HorariosGrupo, public ::testing::WithParamInterface
 
 TEST_P(AplicarLineas, DejaLasFilasEsperadas) {
     Lineas(GetParam().lineas);
-    TransformarHorariosGrupo(ctx);
+    TransformarHorariosGrupo(ctx, plantilla);
     EXPECT_EQ(Resumen(Leer(TablaASIGT())), GetParam().filas);
 }
 
@@ -181,8 +182,9 @@ TEST(HorariosGrupoSinAtributos, AtributosQueFaltanSeLeenVacios) {
     LlenarTabla(stemp.ruta(), TablaGRUPOST(), {});
     LlenarTabla(stemp.ruta(), TablaASIGT(), {Provisional("MAT", "1A", "g1", "m1")});
     ContextoImportacion ctx(doc, stemp.ruta(), d);
-    ctx.resultado = "";  // no template chosen; the missing plantilla reads as empty
-    TransformarHorariosGrupo(ctx);
+    PlantillaElegida plantilla;
+    plantilla.codigo = "";  // no template chosen; the missing plantilla reads as empty
+    TransformarHorariosGrupo(ctx, plantilla);
     EXPECT_EQ(Resumen(LeerTabla(stemp.ruta(), "ASIGT")), (std::vector<std::string>{"MAT||1A||1"}));
 }
 

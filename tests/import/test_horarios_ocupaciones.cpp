@@ -59,9 +59,11 @@ TEST(SesionesTodas, UnaCifraPorSesionQueSumanElTotalHasta126) {
 
 class HorariosOcupaciones : public EtapaPrueba {
 protected:
+    PlantillaElegida plantilla;
+
     void SetUp() override {
-        ctx.resultado = "P1";
-        ctx.SoloPlantilla = true;
+        plantilla.codigo = "P1";
+        plantilla.soloSusLineas = true;
         Llenar(TablaASIGNOMT(), {{{"COD", "MAT"}, {"ABREV_ITACA", "m1"}},
                                  {{"COD", "GUA"}, {"ABREV_ITACA", "o1"}},
                                  {{"COD", "BIB"}, {"ABREV_ITACA", "o2"}}});
@@ -100,13 +102,13 @@ protected:
 TEST_F(HorariosOcupaciones, SinLineasLaTablaQuedaComoEstaba) {
     Centro("<horarios_ocupaciones/>");
     const std::string antes = LeerArchivo(stemp / "ASIGT.DBF");
-    TransformarHorariosOcupaciones(ctx);
+    TransformarHorariosOcupaciones(ctx, plantilla);
     EXPECT_EQ(LeerArchivo(stemp / "ASIGT.DBF"), antes);  // HORAS 23 keeps "1111"
 }
 
 TEST_F(HorariosOcupaciones, UnaLineaAnadeUnaFilaDeOcupacionYRehaceTodasLasCadenas) {
     Lineas({{"P1", "o1", "d1"}});
-    TransformarHorariosOcupaciones(ctx);
+    TransformarHorariosOcupaciones(ctx, plantilla);
 
     const auto filas = Leer(TablaASIGT());
     ASSERT_EQ(filas.size(), 3u);
@@ -130,11 +132,11 @@ void PrintTo(const CasoOcupaciones& c, std::ostream* os) { *os << c.nombre; }
 class AplicarOcupaciones : public HorariosOcupaciones, public ::testing::WithParamInterface<CasoOcupaciones> {};
 
 TEST_P(AplicarOcupaciones, CuentaLosPeriodos) {
-    ctx.SoloPlantilla = GetParam().soloPlantilla;
+    plantilla.soloSusLineas = GetParam().soloPlantilla;
     std::vector<O> lineas;
     for (const auto& [plantilla, ocupacion] : GetParam().lineas) lineas.push_back({plantilla, ocupacion, "d1"});
     Lineas(lineas);
-    TransformarHorariosOcupaciones(ctx);
+    TransformarHorariosOcupaciones(ctx, plantilla);
     auto filas = Resumen();
     ASSERT_GE(filas.size(), 2u);
     EXPECT_EQ(std::vector<std::string>(filas.begin() + 2, filas.end()), GetParam().anadidas);
@@ -157,13 +159,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(HorariosOcupaciones, DocenteDesconocidoDaCodigoDeDocenteVacio) {
     Lineas({{"P1", "o1", "d9"}, {"P1", "o1", "d9"}});
-    TransformarHorariosOcupaciones(ctx);
+    TransformarHorariosOcupaciones(ctx, plantilla);
     EXPECT_EQ(Resumen().back(), "GUA||2|11|GUA|o1");
 }
 
 TEST_F(HorariosOcupaciones, SeCuentaEnLaFilaDeAsignaturaDelDocenteConEseCodigo) {
     Lineas({{"P1", "m1", "d1"}});
-    TransformarHorariosOcupaciones(ctx);
+    TransformarHorariosOcupaciones(ctx, plantilla);
     const auto filas = Resumen();
     ASSERT_EQ(filas.size(), 2u);
     EXPECT_EQ(filas[0], "MAT|ANA|5|11111|*479|m1");
@@ -172,7 +174,7 @@ TEST_F(HorariosOcupaciones, SeCuentaEnLaFilaDeAsignaturaDelDocenteConEseCodigo) 
 TEST_F(HorariosOcupaciones, LosPeriodosSeRedondeanHaciaArribaAntesDeHacerLaCadena) {
     Llenar(TablaASIGT(), {Grupo("ANA", "m1", "2.5"), Grupo("BEA", "m1", "55"), Grupo("CAR", "m1", "0")});
     Lineas({{"P2", "o1", "d1"}});  // skipped, but the rebuild runs all the same
-    TransformarHorariosOcupaciones(ctx);
+    TransformarHorariosOcupaciones(ctx, plantilla);
     const auto filas = Leer(TablaASIGT());
     EXPECT_EQ(Columna(filas, "SESIONES"), (std::vector<std::string>{"111", "99433333333333", "1"}));
     EXPECT_EQ(Columna(filas, "HORAS"), (std::vector<std::string>{"2.5", "55", "0"}));

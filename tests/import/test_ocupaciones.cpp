@@ -143,8 +143,8 @@ TEST_F(Ocupaciones, LasAsignaturasQuedanIntactasYLasListasCrecen) {
     EXPECT_EQ(filas[0].at("ESTAREA"), "F");
     EXPECT_EQ(filas[0].at("DENIVEL"), "ESO");
     EXPECT_EQ(filas[1].at("COD"), "FIS");
-    EXPECT_EQ(ctx.CodigosUsados, (std::set<std::string>{"MAT", "FIS", "*OC1"}));
-    EXPECT_EQ(ctx.NombresUsados, (std::set<std::string>{"Matemàtiques", "Física", "Guàrdia"}));
+    EXPECT_EQ(ctx.codigosUsados, (std::set<std::string>{"MAT", "FIS", "*OC1"}));
+    EXPECT_EQ(ctx.nombresUsados, (std::set<std::string>{"Matemàtiques", "Física", "Guàrdia"}));
 }
 
 TEST_F(Ocupaciones, SinTablaDeNombresSeDetiene) {

@@ -42,9 +42,10 @@ TEST_P(Poda, QuitaLoQueDebe) {
     Llenar(TablaASIGT(), asigt);
     const std::string asigtAntes = LeerArchivo(stemp / "ASIGT.DBF");
 
-    ctx.SoloPlantilla = c.soloPlantilla;
+    PlantillaElegida plantilla;
+    plantilla.soloSusLineas = c.soloPlantilla;
     dialogos.quitarSinClases = c.respuesta;
-    QuitarSinClases(ctx);
+    QuitarSinClases(ctx, plantilla);
 
     ASSERT_EQ(dialogos.preguntas.size(), c.preguntas);
     if (c.preguntas) {
@@ -80,8 +81,9 @@ TEST(PodaVacia, TablasVaciasNoPreguntanNada) {
     DocumentoXml doc;
     for (const TablaTrabajo* t : {&TablaGRUPOST(), &TablaPROFT(), &TablaASIGT()}) CrearTablaTrabajo(stemp.ruta(), *t);
     ContextoImportacion ctx(doc, stemp.ruta(), d);
-    ctx.SoloPlantilla = true;
-    QuitarSinClases(ctx);
+    PlantillaElegida plantilla;
+    plantilla.soloSusLineas = true;
+    QuitarSinClases(ctx, plantilla);
     EXPECT_TRUE(d.preguntas.empty());
     EXPECT_TRUE(LeerTabla(stemp.ruta(), "PROFT").empty());
 }
