@@ -56,9 +56,24 @@ std::string SinRetornos(std::string texto) {
 // ---------------------------------------------------------------- the platform's part
 
 #ifdef _WIN32
-
-using Extremo = HANDLE;
+using Extremo = HANDLE;  // our end of a pipe
 const Extremo kSinExtremo = nullptr;
+using IdProceso = HANDLE;
+#else
+using Extremo = int;
+const Extremo kSinExtremo = -1;
+using IdProceso = pid_t;
+#endif
+
+struct ProcesoEnMarcha::Estado {
+    IdProceso proceso{};  // valid while iniciado
+    Extremo entrada = kSinExtremo, salida = kSinExtremo, errores = kSinExtremo;
+    std::string pendiente;
+    bool iniciado = false;
+    std::string fallo;
+};
+
+#ifdef _WIN32
 
 namespace {
 
@@ -137,18 +152,6 @@ void Tuberia(HANDLE* nuestro, HANDLE* suyo, bool suyoLee) {
     *suyo = suyoLee ? lectura : escritura;
     SetHandleInformation(*nuestro, HANDLE_FLAG_INHERIT, 0);
 }
-
-}  // namespace
-
-struct ProcesoEnMarcha::Estado {
-    HANDLE proceso = nullptr;
-    Extremo entrada = kSinExtremo, salida = kSinExtremo, errores = kSinExtremo;
-    std::string pendiente;
-    bool iniciado = false;
-    std::string fallo;
-};
-
-namespace {
 
 void Cerrar(Extremo& e) {
     if (e) CloseHandle(e);
@@ -260,17 +263,6 @@ bool LeerVariable(const std::string& nombre, std::string* valor) {
 
 #else  // POSIX
 
-using Extremo = int;
-const Extremo kSinExtremo = -1;
-
-struct ProcesoEnMarcha::Estado {
-    pid_t pid = -1;
-    Extremo entrada = kSinExtremo, salida = kSinExtremo, errores = kSinExtremo;
-    std::string pendiente;
-    bool iniciado = false;
-    std::string fallo;
-};
-
 namespace {
 
 void Cerrar(Extremo& e) {
@@ -346,7 +338,7 @@ void Iniciar(ProcesoEnMarcha::Estado& e, const Orden& orden, bool conEntrada, bo
         sigaction(SIGXFSZ, &ignorar, &senalAntes);
         setrlimit(RLIMIT_FSIZE, &limite);
     }
-    const int error = posix_spawnp(&e.pid, argv[0], &acciones, &atributos, argv.data(), envp.data());
+    const int error = posix_spawnp(&e.proceso, argv[0], &acciones, &atributos, argv.data(), envp.data());
     if (limitar) {
         setrlimit(RLIMIT_FSIZE, &antes);
         sigaction(SIGXFSZ, &senalAntes, nullptr);
@@ -368,9 +360,9 @@ void Iniciar(ProcesoEnMarcha::Estado& e, const Orden& orden, bool conEntrada, bo
 
 bool MatarProceso(ProcesoEnMarcha::Estado& e) {
     if (!e.iniciado) return false;
-    kill(e.pid, SIGKILL);
+    kill(e.proceso, SIGKILL);
     int estado = 0;
-    while (waitpid(e.pid, &estado, 0) < 0) {
+    while (waitpid(e.proceso, &estado, 0) < 0) {
         if (errno != EINTR) return false;
     }
     e.iniciado = false;
@@ -380,7 +372,7 @@ bool MatarProceso(ProcesoEnMarcha::Estado& e) {
 int Esperar(ProcesoEnMarcha::Estado& e) {
     if (!e.iniciado) return -1;
     int estado = 0;
-    while (waitpid(e.pid, &estado, 0) < 0) {
+    while (waitpid(e.proceso, &estado, 0) < 0) {
         if (errno != EINTR) return -1;
     }
     e.iniciado = false;
